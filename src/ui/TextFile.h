@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+namespace scriptloom::textfile {
+
+// Game sets and config scripts are plain text in the Windows ANSI code page (Windows-1252), the
+// code page the game and the files players already have use. These convert between that and the
+// Unicode text the program works with. The five byte values Windows-1252 leaves undefined map to
+// the C1 control characters of the same value, so every byte survives a read and a write.
+QString decode(QByteArrayView bytes);
+// Characters the code page cannot hold are written as "?".
+QByteArray encode(QStringView text);
+
+// Reads lines from the bytes of a whole file. A line ends at CR LF or at a lone CR; a lone LF is
+// part of the line. The line-end characters are not part of the line.
+class LineReader {
+public:
+    explicit LineReader(QByteArray bytes) : bytes_(std::move(bytes)) {}
+
+    bool atEnd() const { return position_ >= bytes_.size(); }
+    // Reading past the end gives an empty line.
+    QString readLine();
+    // Number of lines read so far; the line just read has this number.
+    int lineNumber() const { return lineNumber_; }
+
+private:
+    QByteArray bytes_;
+    qsizetype position_ = 0;
+    int lineNumber_ = 0;
+};
+
+// Collects lines, each ended with CR LF, as the bytes of a file.
+class LineWriter {
+public:
+    void writeLine(QStringView line);
+    const QByteArray& bytes() const { return bytes_; }
+
+private:
+    QByteArray bytes_;
+};
+
+// A whole file read at once, or the reason it could not be read.
+struct ReadResult {
+    bool ok = false;
+    QByteArray bytes;
+    QString error;  // the operating system's reason when !ok
+};
+
+ReadResult readWholeFile(const QString& path);
+
+}  // namespace scriptloom::textfile
