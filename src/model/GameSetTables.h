@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/Entries.h"
+#include "model/Table.h"
+
+namespace scriptloom {
+
+// The three tables that hold every entry of the game sets in use. They are always reset together.
+struct GameSetTables {
+    Table<SelectionEntry> Selections;
+    Table<SwitchEntry> Switches;
+    Table<BindingEntry> Bindings;
+
+    void resetAll() {
+        Selections.reset();
+        Switches.reset();
+        Bindings.reset();
+    }
+};
+
+// The program-wide tables that the windows read and write.
+GameSetTables& programTables();
+
+}  // namespace scriptloom
