@@ -1,0 +1,39 @@
+#include "ui/ProgramControl.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace scriptloom {
+
+namespace {
+std::function<void()>& endHandler() {
+    static std::function<void()> handler;
+    return handler;
+}
+
+void endNow() {
+    // Hiding runs no close handler, so nothing can ask or save on the way out.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        window->hide();
+    }
+    QCoreApplication::exit(0);
+}
+}  // namespace
+
+void doEvents() {
+    QCoreApplication::processEvents();
+}
+
+void endProgram() {
+    if (endHandler()) {
+        endHandler()();
+    } else {
+        endNow();
+    }
+}
+
+void setEndProgramHandler(std::function<void()> handler) {
+    endHandler() = std::move(handler);
+}
+
+}  // namespace scriptloom
