@@ -1,0 +1,188 @@
+#include "editor/Form3.h"
+
+#include <QCloseEvent>
+#include <QPointer>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "model/GameSetTables.h"
+#include "ui/ImageList.h"
+#include "ui/ProgramControl.h"
+#include "ui_Form3.h"
+
+namespace scriptloom {
+
+Form3::Form3() : ui(std::make_unique<Ui::Form3>()), imageList_(new ImageList(this)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui->setupUi(this);
+    imageList_->setObjectName(QStringLiteral("ImageList1"));
+    ui->TreeView1->setImageList(imageList_);
+    // The frames share one cell of the panel area, so whichever is shown stands on the same spot.
+    // Sized for the tallest of them, so the window does not shift as the user moves between kinds.
+    int panelHeight = 0;
+    for (const QWidget* frame : {ui->frmSelection, ui->frmBinding, ui->frmSwitch}) {
+        panelHeight = std::max(panelHeight, frame->sizeHint().height());
+    }
+    ui->panelArea->setMinimumHeight(panelHeight);
+    ui->frmBinding->hide();
+    ui->frmSwitch->hide();
+    ui->lblStatus->hide();
+    // Typing must not be completed or turned into new list items: the text typed is the value.
+    ui->Combo1->setCompleter(nullptr);
+    // The windows these buttons open are not part of the program yet; until they are, the
+    // buttons say so by being unavailable rather than by doing nothing.
+    for (QPushButton* button :
+         {ui->Command1, ui->Command2, ui->Command3, ui->Command4, ui->Command5}) {
+        button->setEnabled(false);
+    }
+    connectEvents();
+}
+
+Form3::~Form3() = default;
+
+TreeView* Form3::TreeView1() const {
+    return ui->TreeView1;
+}
+
+void Form3::connectEvents() {
+    connect(ui->TreeView1, &TreeView::Click, this, &Form3::TreeView1_Click);
+    connect(ui->TreeView1, &TreeView::KeyUp, this, &Form3::TreeView1_KeyUp);
+    connect(ui->Check1, &QCheckBox::clicked, this, &Form3::Check1_Click);
+    connect(ui->Combo1, &QComboBox::editTextChanged, this, &Form3::Combo1_Change);
+    connect(ui->Text1, &QLineEdit::textChanged, this, &Form3::Text1_Change);
+}
+
+void Form3::clearLoadProblems() {
+    ui->lblStatus->clear();
+    ui->lblStatus->hide();
+}
+
+void Form3::reportLoadProblems(const QStringList& problems) {
+    if (problems.isEmpty()) {
+        return;
+    }
+    QString text = ui->lblStatus->text();
+    for (const QString& problem : problems) {
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + problem;
+    }
+    ui->lblStatus->setText(text);
+    ui->lblStatus->show();
+}
+
+// Shows the entry named by the selected node: the first Selection of that Name, else the first
+// Switch, else the first Binding. A node that names no entry changes nothing.
+void Form3::TreeView1_Click() {
+    const QPointer<Form3> self(this);
+    doEvents();
+    if (self.isNull() || ui->TreeView1->selectedNode() == 0) {
+        return;
+    }
+    const QString name = ui->TreeView1->selectedText();
+    GameSetTables& tables = programTables();
+    if (const int i = tables.Selections.firstNamed(name); i >= 0) {
+        showSelection(tables.Selections[i]);
+    } else if (const int j = tables.Switches.firstNamed(name); j >= 0) {
+        showSwitch(tables.Switches[j]);
+    } else if (const int k = tables.Bindings.firstNamed(name); k >= 0) {
+        showBinding(tables.Bindings[k]);
+    }
+}
+
+void Form3::TreeView1_KeyUp(int /*keyCode*/, int /*shift*/) {
+    TreeView1_Click();
+}
+
+void Form3::showSelection(const SelectionEntry& entry) {
+    ui->frmSelection->show();
+    ui->frmBinding->hide();
+    ui->frmSwitch->hide();
+    ui->Label1->setText(entry.Name);
+    ui->Label7->setText(entry.Command);
+    ui->Label2->setText(entry.Comment);
+    // Filling the list is not the user's edit: it must not store a value, least of all the empty
+    // text the box holds while its list is cleared.
+    const QSignalBlocker blocker(ui->Combo1);
+    ui->Combo1->clear();
+    for (int j = 0; j < entry.OptionCount; ++j) {
+        ui->Combo1->addItem(entry.Options[static_cast<std::size_t>(j)]);
+    }
+    ui->Combo1->setEditText(entry.Choice);
+}
+
+void Form3::showSwitch(SwitchEntry& entry) {
+    ui->frmSelection->hide();
+    ui->frmBinding->hide();
+    ui->frmSwitch->show();
+    ui->Label10->setText(entry.Name);
+    ui->Label11->setText(entry.Comment);
+    ui->Label8->setText(entry.Command);
+    if (entry.State == QLatin1String("2")) {
+        entry.State.clear();
+    }
+    if (entry.State.isEmpty()) {
+        ui->Check1->setValue(CheckBox::kGreyed);
+    } else if (entry.State == QLatin1String("0")) {
+        ui->Check1->setValue(CheckBox::kUnchecked);
+    } else if (entry.State == QLatin1String("1")) {
+        ui->Check1->setValue(CheckBox::kChecked);
+    }
+}
+
+void Form3::showBinding(const BindingEntry& entry) {
+    ui->frmSelection->hide();
+    ui->frmBinding->show();
+    ui->frmSwitch->hide();
+    ui->Label4->setText(entry.Name);
+    ui->Label6->setText(entry.Command);
+    {
+        const QSignalBlocker blocker(ui->Text1);
+        ui->Text1->setText(entry.Value);
+    }
+    ui->Label3->setText(entry.Comment);
+}
+
+// The value handlers store into every entry of their kind whose Name is the selected node's
+// text; the other kinds are never touched, whatever their names.
+void Form3::Check1_Click() {
+    if (ui->TreeView1->selectedNode() == 0) {
+        return;
+    }
+    Table<SwitchEntry>& switches = programTables().Switches;
+    for (const std::int16_t i : switches.indicesNamed(ui->TreeView1->selectedText())) {
+        const std::int16_t value = ui->Check1->value();
+        switches[i].State = value == CheckBox::kGreyed ? QString() : QString::number(value);
+    }
+}
+
+void Form3::Combo1_Change() {
+    if (ui->TreeView1->selectedNode() == 0) {
+        return;
+    }
+    Table<SelectionEntry>& selections = programTables().Selections;
+    for (const std::int16_t i : selections.indicesNamed(ui->TreeView1->selectedText())) {
+        selections[i].Choice = ui->Combo1->currentText();
+    }
+}
+
+void Form3::Text1_Change() {
+    if (ui->TreeView1->selectedNode() == 0) {
+        return;
+    }
+    Table<BindingEntry>& bindings = programTables().Bindings;
+    for (const std::int16_t i : bindings.indicesNamed(ui->TreeView1->selectedText())) {
+        bindings[i].Value = ui->Text1->text();
+    }
+}
+
+void Form3::closeEvent(QCloseEvent* event) {
+    int cancel = 0;
+    Form_Unload(cancel);
+    event->accept();
+}
+
+// Closing the editor ends the program, whatever else is open and whether or not it was saved.
+void Form3::Form_Unload(int& /*cancel*/) {
+    endProgram();
+}
+
+}  // namespace scriptloom

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "ui/DefaultInstance.h"
+
+namespace Ui {
+class Form3;
+}
+
+namespace scriptloom {
+
+class ImageList;
+class TreeView;
+struct BindingEntry;
+struct SelectionEntry;
+struct SwitchEntry;
+
+// The config editor: the tree of the loaded entries and one panel per entry kind. Clicking a node
+// shows the entry whose Name is the node's text; the panel's control stores the user's value in
+// every entry of that kind and name. The window holds no data of its own: entries and values live
+// in the program-wide tables. Closing it ends the program.
+class Form3 : public QWidget, public DefaultInstance<Form3> {
+    Q_OBJECT
+
+public:
+    ~Form3() override;
+
+    TreeView* TreeView1() const;
+    const ImageList* ImageList1() const { return imageList_; }
+
+    // The status line tells what went wrong while game sets were loaded.
+    void clearLoadProblems();
+    void reportLoadProblems(const QStringList& problems);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    friend class DefaultInstance<Form3>;
+    Form3();
+
+    void connectEvents();
+
+    void TreeView1_Click();
+    void TreeView1_KeyUp(int keyCode, int shift);
+    void Check1_Click();
+    void Combo1_Change();
+    void Text1_Change();
+    void Form_Unload(int& cancel);
+
+    void showSelection(const SelectionEntry& entry);
+    void showSwitch(SwitchEntry& entry);
+    void showBinding(const BindingEntry& entry);
+
+    std::unique_ptr<Ui::Form3> ui;
+    ImageList* imageList_;
+};
+
+}  // namespace scriptloom

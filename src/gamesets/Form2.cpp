@@ -1,0 +1,65 @@
+#include "gamesets/Form2.h"
+
+#include <QDir>
+#include <QPointer>
+
+#include "editor/Form3.h"
+#include "editor/GameSetLoading.h"
+#include "model/GameSetTables.h"
+#include "ui/FileListBox.h"
+#include "ui/ProgramControl.h"
+#include "ui/ProgramFolder.h"
+#include "ui/TreeView.h"
+#include "ui_Form2.h"
+
+namespace scriptloom {
+
+Form2::Form2() : ui(std::make_unique<Ui::Form2>()) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui->setupUi(this);
+    ui->lblStatus->hide();
+    connect(ui->Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+}
+
+Form2::~Form2() = default;
+
+FileListBox* Form2::File1() const {
+    return ui->File1;
+}
+
+void Form2::pointFileListAt(const QString& folder) {
+    ui->File1->setPath(folder);
+    const QString problem = ui->File1->folderError();
+    ui->lblStatus->setVisible(!problem.isEmpty());
+    ui->lblStatus->setText(problem.isEmpty() ? QString()
+                                             : QStringLiteral("No game sets in %1: %2.")
+                                                   .arg(QDir::toNativeSeparators(folder), problem));
+}
+
+// Opens the editor on an empty model, then loads every selected game set in list order.
+void Form2::Command1_Click() {
+    // A second press that arrives while the sets are loading would only load them all again.
+    if (loading_) {
+        return;
+    }
+    loading_ = true;
+    const QPointer<Form2> self(this);
+    Form3* editor = Form3::instance();
+    editor->show();
+    doEvents();
+    if (self.isNull()) {
+        return;
+    }
+    programTables().resetAll();
+    editor->TreeView1()->nodes().removeAll();
+    editor->clearLoadProblems();
+    for (int i = 0; i < ui->File1->count(); ++i) {
+        if (ui->File1->isSelected(i)) {
+            loadGameSetIntoEditor(programfolder::gameSetPath(ui->File1->itemName(i)));
+        }
+    }
+    hide();
+    loading_ = false;
+}
+
+}  // namespace scriptloom
