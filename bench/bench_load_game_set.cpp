@@ -1,0 +1,148 @@
+// Loads one game set of 30,000 entries (10,000 of each kind over 300 sections) into the tables and
+// the editor's tree, and times a click on the last entry. Prints the numbers; asserts nothing.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "editor/Form3.h"
+#include "editor/GameSetLoading.h"
+#include "model/GameSetLoader.h"
+#include "model/GameSetTables.h"
+#include "ui/DefaultInstance.h"
+#include "ui/NodeTree.h"
+#include "ui/TextFile.h"
+#include "ui/TreeView.h"
+
+using namespace scriptloom;
+
+namespace {
+
+constexpr int kPerKind = 10000;
+constexpr int kSections = 300;
+
+QByteArray bigGameSet() {
+    textfile::LineWriter out;
+    for (int i = 0; i < kPerKind; ++i) {
+        const QString section = QStringLiteral("Section %1").arg(i % kSections);
+        out.writeLine(u"SELECTIONS");
+        out.writeLine(section);
+        out.writeLine(QStringLiteral("Selection %1").arg(i));
+        out.writeLine(QStringLiteral("seta sel_%1 \"*x\"").arg(i));
+        out.writeLine(QStringLiteral("Picks a value for selection %1; default 2.").arg(i));
+        for (int option = 0; option < 5; ++option) {
+            out.writeLine(u"SELECT");
+            out.writeLine(QString::number(option));
+        }
+        out.writeLine(u"END");
+        out.writeLine(u"");
+        for (const char* kind : {"SWITCH", "BINDING"}) {
+            out.writeLine(QString::fromLatin1(kind));
+            out.writeLine(section);
+            out.writeLine(QStringLiteral("%1 %2").arg(QLatin1String(kind)).arg(i));
+            out.writeLine(QStringLiteral("seta %1_%2 \"*x\"").arg(QLatin1String(kind)).arg(i));
+            out.writeLine(QStringLiteral("Help text of entry %1.").arg(i));
+            out.writeLine(u"");
+        }
+    }
+    return out.bytes();
+}
+
+// Peak and current resident memory of the process, in MiB, from /proc.
+double procStatusMiB(const char* field) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field)) {
+            return line.mid(static_cast<int>(qstrlen(field)))
+                       .trimmed()
+                       .split(' ')
+                       .first()
+                       .toDouble() /
+                   1024.0;
+        }
+    }
+    return -1;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    const double rssAtStart = procStatusMiB("VmRSS:");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("big.set"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bigGameSet()) < 0) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return 1;
+    }
+    file.close();
+    std::printf("game set: %d entries, %lld bytes\n", 3 * kPerKind, file.size());
+
+    // The loader alone, into a tree with no view.
+    std::vector<double> coreRuns;
+    for (int run = 0; run < 5; ++run) {
+        GameSetTables tables;
+        tables.resetAll();
+        NodeTree tree;
+        QElapsedTimer timer;
+        timer.start();
+        loadGameSet(path, tables, tree);
+        coreRuns.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    std::printf("load into tables and a bare node tree: median %.1f ms over 5 runs\n",
+                median(coreRuns));
+
+    // The program's own road: the editor on screen, its tree filled through the view.
+    Form3* editor = Form3::instance();
+    editor->show();
+    QCoreApplication::processEvents();
+    const double rssBefore = procStatusMiB("VmRSS:");
+    std::vector<double> editorRuns;
+    for (int run = 0; run < 5; ++run) {
+        programTables().resetAll();
+        editor->TreeView1()->nodes().removeAll();
+        QCoreApplication::processEvents();
+        QElapsedTimer timer;
+        timer.start();
+        loadGameSetIntoEditor(path);
+        editorRuns.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    QCoreApplication::processEvents();
+    std::printf(
+        "load into the tables and the editor's tree: median %.1f ms over 5 runs (min %.1f)\n",
+        median(editorRuns), *std::min_element(editorRuns.begin(), editorRuns.end()));
+    std::printf(
+        "memory: resident %.1f MiB at start, %.1f MiB with the editor shown, %.1f MiB loaded; "
+        "peak %.1f MiB\n",
+        rssAtStart, rssBefore, procStatusMiB("VmRSS:"), procStatusMiB("VmHWM:"));
+
+    TreeView* tree = editor->TreeView1();
+    tree->selectNode(tree->nodes().count());
+    constexpr int kClicks = 2000;
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < kClicks; ++i) {
+        Q_EMIT tree->Click();
+    }
+    std::printf("click on the last entry (\"%s\"): %.2f us each over %d clicks\n",
+                qPrintable(tree->selectedText()),
+                static_cast<double>(timer.nsecsElapsed()) / 1e3 / kClicks, kClicks);
+
+    discardAllWindows();
+    return 0;
+}
