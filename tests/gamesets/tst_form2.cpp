@@ -119,6 +119,28 @@ private Q_SLOTS:
         QVERIFY(form_->File1()->isSelected(0) && !form_->File1()->isSelected(1));
     }
 
+    void loading_showsTheBusyPointerOnTheEditor() {
+        QList<std::int16_t> pointers;
+        const QAbstractItemModel* rows = Form3::instance()->TreeView1()->model();
+        connect(rows, &QAbstractItemModel::rowsInserted, this,
+                [&pointers] { pointers << mousePointer(Form3::instance()); });
+        select({"a.set"});
+        pressOk();
+        QCOMPARE(pointers, QList<std::int16_t>({kBusyPointer, kBusyPointer, kBusyPointer}));
+        QCOMPARE(mousePointer(Form3::instance()), kDefaultPointer);
+    }
+
+    void closingThroughTheFrame_discardsTheWindowAndItsSelection() {
+        select({"b.set"});
+        form_->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!Form2::exists());
+        // The next use creates it afresh: hidden, with an empty list until it is pointed again.
+        Form2* fresh = Form2::instance();
+        QVERIFY(!fresh->isVisible());
+        QCOMPARE(fresh->File1()->count(), 0);
+    }
+
     void secondOk_keepsNothingOfTheFirstModel() {
         select({"a.set", "b.set"});
         pressOk();
