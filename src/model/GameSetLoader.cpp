@@ -174,8 +174,13 @@ GameSetLoadReport loadGameSet(const QString& path, GameSetTables& tables, NodeTr
         return report;
     }
     report.opened = true;
-    report.problems = GameSetReader(std::move(file.bytes), path, tables, tree).run();
+    report.problems = loadGameSetBytes(std::move(file.bytes), path, tables, tree);
     return report;
+}
+
+QStringList loadGameSetBytes(QByteArray bytes, const QString& fileName, GameSetTables& tables,
+                             NodeTree& tree) {
+    return GameSetReader(std::move(bytes), fileName, tables, tree).run();
 }
 
 }  // namespace scriptloom

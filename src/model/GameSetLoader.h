@@ -30,4 +30,8 @@ struct GameSetLoadReport {
 // in step, one node per entry.
 GameSetLoadReport loadGameSet(const QString& path, GameSetTables& tables, NodeTree& tree);
 
+// The same over the bytes of a file already read; fileName names it in the problems.
+QStringList loadGameSetBytes(QByteArray bytes, const QString& fileName, GameSetTables& tables,
+                             NodeTree& tree);
+
 }  // namespace scriptloom
