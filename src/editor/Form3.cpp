@@ -141,37 +141,41 @@ void Form3::showBinding(const BindingEntry& entry) {
     ui->Label3->setText(entry.Comment);
 }
 
-// The value handlers store into every entry of their kind whose Name is the selected node's
-// text; the other kinds are never touched, whatever their names.
-void Form3::Check1_Click() {
-    if (ui->TreeView1->selectedNode() == 0) {
+namespace {
+
+// Stores a value into the given field of every entry of the table whose Name is the text of the
+// tree's selected node; with no node selected nothing is stored. The value is made afresh for each
+// entry, as the handlers read their control each time.
+template <typename Record, typename MakeValue>
+void storeForSelectedNode(const TreeView& tree, Table<Record>& table, QString Record::*field,
+                          MakeValue makeValue) {
+    if (tree.selectedNode() == 0) {
         return;
     }
-    Table<SwitchEntry>& switches = programTables().Switches;
-    for (const std::int16_t i : switches.indicesNamed(ui->TreeView1->selectedText())) {
-        const std::int16_t value = ui->Check1->value();
-        switches[i].State = value == CheckBox::kGreyed ? QString() : QString::number(value);
+    for (const std::int16_t i : table.indicesNamed(tree.selectedText())) {
+        table[i].*field = makeValue();
     }
+}
+
+}  // namespace
+
+// Each value handler stores into the entries of its own kind only, whatever the other kinds'
+// names, and whichever panel is on screen.
+void Form3::Check1_Click() {
+    storeForSelectedNode(*ui->TreeView1, programTables().Switches, &SwitchEntry::State, [this] {
+        const std::int16_t value = ui->Check1->value();
+        return value == CheckBox::kGreyed ? QString() : QString::number(value);
+    });
 }
 
 void Form3::Combo1_Change() {
-    if (ui->TreeView1->selectedNode() == 0) {
-        return;
-    }
-    Table<SelectionEntry>& selections = programTables().Selections;
-    for (const std::int16_t i : selections.indicesNamed(ui->TreeView1->selectedText())) {
-        selections[i].Choice = ui->Combo1->currentText();
-    }
+    storeForSelectedNode(*ui->TreeView1, programTables().Selections, &SelectionEntry::Choice,
+                         [this] { return ui->Combo1->currentText(); });
 }
 
 void Form3::Text1_Change() {
-    if (ui->TreeView1->selectedNode() == 0) {
-        return;
-    }
-    Table<BindingEntry>& bindings = programTables().Bindings;
-    for (const std::int16_t i : bindings.indicesNamed(ui->TreeView1->selectedText())) {
-        bindings[i].Value = ui->Text1->text();
-    }
+    storeForSelectedNode(*ui->TreeView1, programTables().Bindings, &BindingEntry::Value,
+                         [this] { return ui->Text1->text(); });
 }
 
 void Form3::closeEvent(QCloseEvent* event) {
