@@ -36,20 +36,6 @@ QStringList entries(const GameSetTables& tables) {
     return out;
 }
 
-// The tree as "number:text/image", children in brackets.
-QString shape(const NodeTree& tree, int parent = 0) {
-    QStringList parts;
-    for (const int number : tree.children(parent)) {
-        QString part = QString::number(number) + u':' + tree.text(number) + u'/' +
-                       QString::number(tree.node(number).image);
-        if (!tree.children(number).empty()) {
-            part += u'(' + shape(tree, number) + u')';
-        }
-        parts << part;
-    }
-    return parts.join(parent == 0 ? u' ' : u',');
-}
-
 // Every entry has an entry node under a node with its section's text, and every entry node
 // belongs to an entry; section nodes are top-level and never childless.
 void verifyInStep(const GameSetTables& tables, const NodeTree& tree) {
@@ -213,13 +199,13 @@ private Q_SLOTS:
         NodeTree tree;
 
         QVERIFY(loadGameSet(first, tables, tree).problems.isEmpty());
-        QCOMPARE(shape(tree), QStringLiteral("1:A/1(2:s1/3,5:b3/3) 3:B/1(4:n2/3)"));
+        QCOMPARE(test::treeShape(tree), QStringLiteral("1:A/1(2:s1/3,5:b3/3) 3:B/1(4:n2/3)"));
 
         // A second file adds to what is loaded, after it.
         QVERIFY(loadGameSet(second, tables, tree).problems.isEmpty());
         QCOMPARE(entries(tables), (QStringList{"SEL B|n2|c||0:", "SW A|s1|c|", "SW B|s4|c|",
                                                "SW s1|s5|c|", "BIN A|b3|c|", "BIN C|b6|c|"}));
-        QCOMPARE(shape(tree),
+        QCOMPARE(test::treeShape(tree),
                  QStringLiteral("1:A/1(2:s1/3(7:s5/3),5:b3/3) 3:B/1(4:n2/3,6:s4/3) 8:C/1(9:b6/3)"));
         verifyInStep(tables, tree);
     }
@@ -296,7 +282,7 @@ private Q_SLOTS:
         NodeTree tree;
         QVERIFY(loadGameSet(good, tables, tree).problems.isEmpty());
         const QStringList entriesBefore = entries(tables);
-        const QString treeBefore = shape(tree);
+        const QString treeBefore = test::treeShape(tree);
 
         const QString path = dir.filePath(relativePath);
         const GameSetLoadReport report = loadGameSet(path, tables, tree);
@@ -305,7 +291,7 @@ private Q_SLOTS:
         QVERIFY2(report.problems[0].contains(QDir::toNativeSeparators(path)),
                  qPrintable(report.problems[0]));
         QCOMPARE(entries(tables), entriesBefore);
-        QCOMPARE(shape(tree), treeBefore);
+        QCOMPARE(test::treeShape(tree), treeBefore);
     }
 
     void loadIntoFullTable_skipsOnlyThatTablesEntries() {
@@ -338,7 +324,7 @@ private Q_SLOTS:
         QCOMPARE(tables.Bindings.Count(), 2);
         QCOMPARE(tables.Bindings[0].Name, QStringLiteral("b1"));
         QCOMPARE(tables.Bindings[1].Name, QStringLiteral("b2"));
-        QCOMPARE(shape(tree), QStringLiteral("1:K/1(2:b1/3,3:b2/3)"));
+        QCOMPARE(test::treeShape(tree), QStringLiteral("1:K/1(2:b1/3,3:b2/3)"));
     }
 };
 

@@ -1,25 +1,12 @@
 #include <QTest>
 
 #include "model/TreeAdder.h"
+#include "support/TestSupport.h"
 #include "ui/NodeTree.h"
 
 using namespace scriptloom;
 
 namespace {
-
-// The tree as "number:text/image", children in brackets, e.g. "1:A/1(2:a/3) 3:B/1(4:b/3)".
-QString shape(const NodeTree& tree, int parent = 0) {
-    QStringList parts;
-    for (const int number : tree.children(parent)) {
-        QString part = QString::number(number) + u':' + tree.text(number) + u'/' +
-                       QString::number(tree.node(number).image);
-        if (!tree.children(number).empty()) {
-            part += u'(' + shape(tree, number) + u')';
-        }
-        parts << part;
-    }
-    return parts.join(parent == 0 ? u' ' : u',');
-}
 
 // Every node is listed once, under the parent it names, at the row it records.
 void verifyLinks(const NodeTree& tree) {
@@ -93,7 +80,7 @@ private Q_SLOTS:
             const QStringList parts = entry.split(u'|');
             addEntryNode(parts[0], parts[1], tree);
         }
-        QCOMPARE(shape(tree), expected);
+        QCOMPARE(test::treeShape(tree), expected);
         verifyLinks(tree);
     }
 
@@ -109,7 +96,7 @@ private Q_SLOTS:
 
         addEntryNode(QStringLiteral("B"), QStringLiteral("b2"), tree);
         addEntryNode(QStringLiteral("A"), QStringLiteral("a2"), tree);
-        QCOMPARE(shape(tree), QStringLiteral("1:B/1(2:b2/3) 3:A/1(4:a2/3)"));
+        QCOMPARE(test::treeShape(tree), QStringLiteral("1:B/1(2:b2/3) 3:A/1(4:a2/3)"));
         verifyLinks(tree);
     }
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "ui/NodeTree.h"
 #include "ui/TextFile.h"
 
 namespace scriptloom::test {
@@ -14,6 +15,19 @@ QByteArray crlfLines(const QStringList& lines) {
         writer.writeLine(line);
     }
     return writer.bytes();
+}
+
+QString treeShape(const NodeTree& tree, int parent) {
+    QStringList parts;
+    for (const int number : tree.children(parent)) {
+        QString part = QString::number(number) + u':' + tree.text(number) + u'/' +
+                       QString::number(tree.node(number).image);
+        if (!tree.children(number).empty()) {
+            part += u'(' + treeShape(tree, number) + u')';
+        }
+        parts << part;
+    }
+    return parts.join(parent == 0 ? u' ' : u',');
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes) {

@@ -4,7 +4,14 @@
 #include <QString>
 #include <QStringList>
 
+namespace scriptloom {
+class NodeTree;
+}
+
 namespace scriptloom::test {
+
+// The tree as "number:text/image", children in brackets, e.g. "1:A/1(2:a/3) 3:B/1(4:b/3)".
+QString treeShape(const NodeTree& tree, int parent = 0);
 
 // The lines joined as a file writes them: each ended with CR LF, in Windows-1252.
 QByteArray crlfLines(const QStringList& lines);
