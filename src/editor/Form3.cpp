@@ -27,6 +27,8 @@ Form3::Form3() : ui(std::make_unique<Ui::Form3>()), imageList_(new ImageList(thi
     ui->frmBinding->hide();
     ui->frmSwitch->hide();
     ui->lblStatus->hide();
+    // Long file names must wrap inside the window, not widen it.
+    ui->lblStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // Typing must not be completed or turned into new list items: the text typed is the value.
     ui->Combo1->setCompleter(nullptr);
     // The windows these buttons open are not part of the program yet; until they are, the
@@ -53,19 +55,27 @@ void Form3::connectEvents() {
 }
 
 void Form3::clearLoadProblems() {
+    loadProblems_.clear();
     ui->lblStatus->clear();
+    ui->lblStatus->setToolTip(QString());
     ui->lblStatus->hide();
 }
 
+// The status line shows the first few problems and how many more there are; its tooltip holds
+// them all, so a badly damaged game set cannot stretch the window.
 void Form3::reportLoadProblems(const QStringList& problems) {
     if (problems.isEmpty()) {
         return;
     }
-    QString text = ui->lblStatus->text();
-    for (const QString& problem : problems) {
-        text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + problem;
+    constexpr qsizetype kShown = 3;
+    loadProblems_ += problems;
+    QString text = loadProblems_.mid(0, kShown).join(u'\n');
+    if (loadProblems_.size() > kShown) {
+        text += QStringLiteral("\n(and %1 more problems; point here to see them all)")
+                    .arg(loadProblems_.size() - kShown);
     }
     ui->lblStatus->setText(text);
+    ui->lblStatus->setToolTip(loadProblems_.join(u'\n'));
     ui->lblStatus->show();
 }
 

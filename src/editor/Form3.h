@@ -56,6 +56,7 @@ private:
 
     std::unique_ptr<Ui::Form3> ui;
     ImageList* imageList_;
+    QStringList loadProblems_;
 };
 
 }  // namespace scriptloom

@@ -35,10 +35,10 @@ public:
             // the next tests pass over; after a Switch it is the Comment, which the Binding test
             // still sees.
             if (!cutOff_ && current_ == kSwitchKeyword) {
-                readSwitchOrBinding(tables_.Switches, QStringLiteral("Switch"));
+                readSwitchOrBinding(tables_.Switches, QStringLiteral("Switch"), fullSwitches_);
             }
             if (!cutOff_ && current_ == kBindingKeyword) {
-                readSwitchOrBinding(tables_.Bindings, QStringLiteral("Binding"));
+                readSwitchOrBinding(tables_.Bindings, QStringLiteral("Binding"), fullBindings_);
             }
         }
         reportFullTable(fullSelections_, QStringLiteral("Selections"));
@@ -108,11 +108,10 @@ private:
     }
 
     template <typename Record>
-    void readSwitchOrBinding(Table<Record>& table, const QString& kind) {
+    void readSwitchOrBinding(Table<Record>& table, const QString& kind, int& notLoaded) {
         Record entry;
         if (readFields(entry, kind, reader_.lineNumber())) {
-            append(table, std::move(entry),
-                   kind == QLatin1String("Switch") ? fullSwitches_ : fullBindings_);
+            append(table, std::move(entry), notLoaded);
         }
     }
 
@@ -147,7 +146,7 @@ private:
                              .arg(fileName_)
                              .arg(notLoaded)
                              .arg(table)
-                             .arg(Table<SwitchEntry>::kLargestCapacity);
+                             .arg(kLargestTableCapacity);
         }
     }
 

@@ -8,6 +8,10 @@
 
 namespace scriptloom {
 
+// The most entries a table holds: the largest multiple of its growth step that a 16-bit count can
+// hold.
+inline constexpr std::int16_t kLargestTableCapacity = 32765;
+
 // One of the three program-wide tables of entries. Slots 0 to Capacity exist; the entries are
 // slots 0 to Count - 1 in the order they were appended. A reset leaves Capacity 30; an append
 // grows Capacity by 5 when Count has reached it, so the slot with index Capacity stays free.
@@ -20,8 +24,7 @@ class Table {
 public:
     static constexpr std::int16_t kResetCapacity = 30;
     static constexpr std::int16_t kGrowthStep = 5;
-    // The largest multiple of the growth step that a 16-bit count can hold.
-    static constexpr std::int16_t kLargestCapacity = 32765;
+    static constexpr std::int16_t kLargestCapacity = kLargestTableCapacity;
 
     std::int16_t Count() const { return count_; }
     std::int16_t Capacity() const { return capacity_; }

@@ -112,6 +112,30 @@ private Q_SLOTS:
         QVERIFY(statusLine().isEmpty());  // a new config starts with a clean status line
     }
 
+    void manyProblems_showTheFirstFewAndCountTheRest() {
+        QStringList lines;
+        for (int entry = 0; entry < 5; ++entry) {
+            lines << "SELECTIONS"
+                  << "S" << QStringLiteral("sel%1").arg(entry) << "c"
+                  << "";
+            for (int option = 0; option < 22; ++option) {
+                lines << "SELECT"
+                      << "o";
+            }
+            lines << "END";
+        }
+        QVERIFY(
+            test::writeFile(programFolder_.filePath("config/many.set"), test::crlfLines(lines)));
+        form_->pointFileListAt(programfolder::configDirectory());
+        selectAndPressOk({"many.set"});
+        QCOMPARE(programTables().Selections.Count(), 5);
+        QCOMPARE(statusLine().count("22 options"), 3);
+        QVERIFY(statusLine().contains("2 more"));
+        const QString all = Form3::instance()->findChild<QLabel*>("lblStatus")->toolTip();
+        QCOMPARE(all.count("22 options"), 5);
+        QVERIFY(QFile::remove(programFolder_.filePath("config/many.set")));
+    }
+
     void aMissingConfigDirectory_isSaidInTheDialog() {
         form_->pointFileListAt(programFolder_.filePath("nowhere"));
         QCOMPARE(form_->File1()->count(), 0);
