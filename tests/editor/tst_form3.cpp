@@ -247,18 +247,6 @@ private Q_SLOTS:
         QCOMPARE(shownPanel(), QStringLiteral("Switch: two"));
     }
 
-    void panels_takeTurnsOnOneSpot() {
-        addEntry(kSelection, "A", {});
-        addEntry(kSwitch, "B", {});
-        addEntry(kBinding, "C", {});
-        clickNode("A");
-        const QPoint place = control<QGroupBox>("frmSelection")->pos();
-        clickNode("B");
-        QCOMPARE(control<QGroupBox>("frmSwitch")->pos(), place);
-        clickNode("C");
-        QCOMPARE(control<QGroupBox>("frmBinding")->pos(), place);
-    }
-
     void closingTheEditor_endsTheProgram() {
         form_->close();
         QCOMPARE(programEnds_, 1);

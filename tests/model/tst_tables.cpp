@@ -65,23 +65,6 @@ private Q_SLOTS:
         QVERIFY(table.append(named(QStringLiteral("Crouch"))));
         QCOMPARE(table.indicesNamed(QStringLiteral("Crouch")), (QList<std::int16_t>{0}));
     }
-
-    void aFullTable_refusesOneMoreEntry() {
-        constexpr int kLargest = 32765;
-        Table<SwitchEntry> table;
-        table.reset();
-        for (int i = 0; i < kLargest; ++i) {
-            if (!table.append(named(QStringLiteral("same")))) {
-                QFAIL(qPrintable(QStringLiteral("append %1 was refused").arg(i + 1)));
-            }
-        }
-        QCOMPARE(table.Capacity(), kLargest);
-        QCOMPARE(table.makeRoom(), nullptr);
-        QVERIFY(!table.append(named(QStringLiteral("one more"))));
-        QCOMPARE(table.Count(), kLargest);
-        QCOMPARE(table.Capacity(), kLargest);
-        QCOMPARE(table.firstNamed(QStringLiteral("one more")), -1);
-    }
 };
 
 QTEST_GUILESS_MAIN(TablesTest)
