@@ -24,8 +24,7 @@ Form3::Form3() : ui(std::make_unique<Ui::Form3>()), imageList_(new ImageList(thi
         panelHeight = std::max(panelHeight, frame->sizeHint().height());
     }
     ui->panelArea->setMinimumHeight(panelHeight);
-    ui->frmBinding->hide();
-    ui->frmSwitch->hide();
+    showPanel(ui->frmSelection);
     ui->lblStatus->hide();
     // Long file names must wrap inside the window, not widen it.
     ui->lblStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
@@ -102,10 +101,15 @@ void Form3::TreeView1_KeyUp(int /*keyCode*/, int /*shift*/) {
     TreeView1_Click();
 }
 
+// One panel at a time is on screen, on the spot the three share.
+void Form3::showPanel(QWidget* panel) {
+    for (QWidget* frame : {ui->frmSelection, ui->frmBinding, ui->frmSwitch}) {
+        frame->setVisible(frame == panel);
+    }
+}
+
 void Form3::showSelection(const SelectionEntry& entry) {
-    ui->frmSelection->show();
-    ui->frmBinding->hide();
-    ui->frmSwitch->hide();
+    showPanel(ui->frmSelection);
     ui->Label1->setText(entry.Name);
     ui->Label7->setText(entry.Command);
     ui->Label2->setText(entry.Comment);
@@ -120,9 +124,7 @@ void Form3::showSelection(const SelectionEntry& entry) {
 }
 
 void Form3::showSwitch(SwitchEntry& entry) {
-    ui->frmSelection->hide();
-    ui->frmBinding->hide();
-    ui->frmSwitch->show();
+    showPanel(ui->frmSwitch);
     ui->Label10->setText(entry.Name);
     ui->Label11->setText(entry.Comment);
     ui->Label8->setText(entry.Command);
@@ -139,9 +141,7 @@ void Form3::showSwitch(SwitchEntry& entry) {
 }
 
 void Form3::showBinding(const BindingEntry& entry) {
-    ui->frmSelection->hide();
-    ui->frmBinding->show();
-    ui->frmSwitch->hide();
+    showPanel(ui->frmBinding);
     ui->Label4->setText(entry.Name);
     ui->Label6->setText(entry.Command);
     {

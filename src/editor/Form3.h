@@ -28,7 +28,6 @@ public:
     ~Form3() override;
 
     TreeView* TreeView1() const;
-    const ImageList* ImageList1() const { return imageList_; }
 
     // The status line tells what went wrong while game sets were loaded.
     void clearLoadProblems();
@@ -50,6 +49,7 @@ private:
     void Text1_Change();
     void Form_Unload(int& cancel);
 
+    void showPanel(QWidget* panel);
     void showSelection(const SelectionEntry& entry);
     void showSwitch(SwitchEntry& entry);
     void showBinding(const BindingEntry& entry);

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QPointer>
-#include <QWidget>
-#include <functional>
 
 namespace scriptloom {
 
