@@ -1,8 +1,5 @@
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include "support/TestSupport.h"
 #include "ui/TextFile.h"
 
 using namespace scriptloom;
@@ -50,19 +47,6 @@ private Q_SLOTS:
 
     void charactersOutsideTheCodePage_areWrittenAsQuestionMarks() {
         QCOMPARE(textfile::encode(QStringLiteral(u"a\u4E2Db\u20AD")), QByteArray("a?b?"));
-    }
-
-    void readWholeFile_givesTheBytesOrTheReason() {
-        QTemporaryDir dir;
-        const QByteArray bytes("a\r\nb\x80\xFF");
-        QVERIFY(test::writeFile(dir.filePath("whole.txt"), bytes));
-        QVERIFY(QDir(dir.path()).mkdir("folder"));
-        QCOMPARE(textfile::readWholeFile(dir.filePath("whole.txt")).bytes, bytes);
-        for (const char* unreadable : {"missing.txt", "folder"}) {
-            const textfile::ReadResult result = textfile::readWholeFile(dir.filePath(unreadable));
-            QVERIFY(!result.ok);
-            QVERIFY(!result.error.isEmpty());
-        }
     }
 };
 
