@@ -29,6 +29,9 @@ public:
     std::int16_t Count() const { return count_; }
     std::int16_t Capacity() const { return capacity_; }
     int slotCount() const { return static_cast<int>(slots_.size()); }
+    // Changes whenever entries are appended or the table is reset, so that whoever keeps an index
+    // over the entries' commands can tell it has gone stale.
+    std::uint32_t revision() const { return revision_; }
 
     // Discards every entry and leaves 31 empty slots, Capacity 30 and Count 0.
     void reset() {
@@ -36,6 +39,7 @@ public:
         count_ = 0;
         slots_.assign(static_cast<std::size_t>(capacity_) + 1, Record{});
         byName_.clear();
+        ++revision_;
     }
 
     // Makes sure the slot with index Count exists, growing by the append rule, and returns it
@@ -57,6 +61,7 @@ public:
     void commitAppend() {
         byName_[slots_[static_cast<std::size_t>(count_)].Name].append(count_);
         ++count_;
+        ++revision_;
     }
 
     // Appends a whole record; false when the table is full.
@@ -84,6 +89,7 @@ public:
 private:
     std::int16_t count_ = 0;
     std::int16_t capacity_ = 0;
+    std::uint32_t revision_ = 0;
     std::vector<Record> slots_;
     QHash<QString, QList<std::int16_t>> byName_;
 };

@@ -1,0 +1,130 @@
+#include <QFile>
+#include <QTest>
+
+#include "model/GameSetTables.h"
+#include "output/ConfigWriter.h"
+
+using namespace scriptloom;
+
+namespace {
+
+QByteArray golden(const QString& name) {
+    QFile file(QStringLiteral(SCRIPTLOOM_TEST_DATA "/config-scripts/") + name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning("missing golden file %s", qPrintable(name));
+        return {};
+    }
+    return file.readAll();
+}
+
+// Entries of every kind, with and without values, whose sections are not in table order.
+void fillEntries(GameSetTables& tables) {
+    tables.Bindings.append({"Weapons", "Fire", R"(bind *x "+attack")",
+                            "Fires the weapon; usual key: MOUSE1", "MOUSE1"});
+    tables.Bindings.append({"Weapons", "Zoom", "bind *x +zoom", "Zooms", ""});
+    tables.Bindings.append(
+        {"Chat", "Twice", R"(bind *x "say *x")", "Says which key was pressed", "F5"});
+    tables.Bindings.append({"Player", "Name", R"(seta name "*X")", "", QString::fromUtf8("Sergé")});
+    tables.Bindings.append({"Player", "Literal", "echo *x", "Prints its value", "a*xb"});
+    tables.Bindings.append({"Player", "Fixed", "cl_run 1", "Always run", "yes"});
+    SelectionEntry picmip{"Display",
+                          "Texture detail",
+                          "seta r_picmip *x",
+                          "Texture detail; 0 is sharpest, needs vid_restart",
+                          {},
+                          0,
+                          "2 - High"};
+    tables.Selections.append(picmip);
+    tables.Selections.append(
+        {"Display", "Crosshair", "seta cg_drawCrosshair *x", "Crosshair shape", {}, 0, "-"});
+    tables.Selections.append({"Display", "Unchosen", "seta cg_gun *x", "Gun", {}, 0, ""});
+    tables.Selections.append(
+        {"Display", "Field of view", "seta cg_fov *x", "Field of view, default 90", {}, 0, "90"});
+    tables.Switches.append(
+        {"Display", "Frame rate", "seta cg_drawFPS *x", "Shows frames per second", "0"});
+    tables.Switches.append({"Display", "Timer", "seta cg_drawTimer *x", "Shows the time", ""});
+    tables.Switches.append(
+        {"Movement", "Always run", "seta cl_run *x", "Runs without holding a key", "1"});
+}
+
+}  // namespace
+
+class ConfigWriterTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void writesTheScriptByteForByte_data() {
+        QTest::addColumn<QStringList>("gameSets");
+        QTest::addColumn<QString>("otherCommands");
+        QTest::addColumn<bool>("comments");
+        QTest::addColumn<bool>("withEntries");
+        QTest::addColumn<QString>("goldenFile");
+
+        QTest::newRow("nothing loaded")
+            << QStringList() << "" << true << false << "nothing-loaded.cfg";
+        QTest::newRow("two game sets, in the order given")
+            << QStringList{"display-and-hud.set", "movement-and-firing.set"} << "" << false << false
+            << "two-game-sets.cfg";
+        QTest::newRow("entries without comments")
+            << QStringList() << "" << false << true << "entries.cfg";
+        QTest::newRow("entries with comments")
+            << QStringList() << "" << true << true << "entries-with-comments.cfg";
+        QTest::newRow("other commands without a final line end")
+            << QStringList() << "echo one\r\necho two" << false << false
+            << "other-commands-without-final-line-end.cfg";
+        QTest::newRow("other commands ending in a line end")
+            << QStringList() << "echo one\r\necho two\r\n"
+            << false << false << "other-commands-with-final-line-end.cfg";
+    }
+
+    void writesTheScriptByteForByte() {
+        QFETCH(QStringList, gameSets);
+        QFETCH(QString, otherCommands);
+        QFETCH(bool, comments);
+        QFETCH(bool, withEntries);
+        QFETCH(QString, goldenFile);
+
+        GameSetTables tables;
+        tables.resetAll();
+        if (withEntries) {
+            fillEntries(tables);
+        }
+        const QByteArray written =
+            writeConfigScript(ConfigScriptContents{gameSets, otherCommands, comments}, tables);
+        QCOMPARE(written, golden(goldenFile));
+    }
+
+    void writingChangesNothing() {
+        GameSetTables tables;
+        tables.resetAll();
+        fillEntries(tables);
+        const ConfigScriptContents contents{{"a.set"}, "echo", true};
+        QCOMPARE(writeConfigScript(contents, tables), writeConfigScript(contents, tables));
+        QCOMPARE(tables.Selections[0].Choice, QString("2 - High"));
+    }
+
+    void scriptPathJoinsFolderAndNameAsTyped_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("no extension added") << "/home/p/baseq3"
+                                            << "autoexec"
+                                            << "/home/p/baseq3/autoexec";
+        QTest::newRow("root folder") << "/"
+                                     << "NoName.cfg"
+                                     << "/NoName.cfg";
+        QTest::newRow("empty name") << "/tmp"
+                                    << ""
+                                    << "/tmp/";
+    }
+
+    void scriptPathJoinsFolderAndNameAsTyped() {
+        QFETCH(QString, folder);
+        QFETCH(QString, name);
+        QFETCH(QString, path);
+        QCOMPARE(configScriptPath(folder, name), path);
+    }
+};
+
+QTEST_GUILESS_MAIN(ConfigWriterTest)
+#include "tst_configwriter.moc"
