@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+namespace scriptloom {
+
+struct GameSetTables;
+
+// The value a command line gives back to an entry whose Command is the given template, or nothing
+// when the line does not fit it. The template is the Command split at its first "*x" into a head
+// and a tail; the line fits when it is longer than both together, starts with the head and ends
+// with the tail, letter case ignored. A Binding's line may instead end with its tail, without its
+// outer blanks, in double quotes; the value is still measured with the tail's own length. One
+// leading and then one trailing double quote are taken off the value. A Command without "*x" fits
+// no line.
+std::optional<QString> valueFittingTemplate(QStringView line, QStringView command,
+                                            bool quotedTailAllowed);
+
+enum class EntryKind : std::uint8_t { Binding, Switch, Selection };
+
+struct TemplateMatch {
+    EntryKind kind;
+    int index;
+    QString value;
+};
+
+// Finds the first entry whose Command a command line fits: every Binding from index 0, then every
+// Switch, then every Selection. Scanning all entries for each line of a long script would be slow,
+// so entries are indexed by the lower-case head of their template, and a line only tries the
+// entries whose head it starts with. The index follows the tables: it is rebuilt when entries have
+// been appended or the tables reset since it was made.
+class TemplateMatcher {
+public:
+    explicit TemplateMatcher(const GameSetTables& tables) : tables_(tables) {}
+
+    std::optional<TemplateMatch> firstFit(const QString& line);
+
+private:
+    struct Candidate {
+        int order;  // bindings first, then switches, then selections, each by index
+        EntryKind kind;
+        int index;
+    };
+    // The candidates whose head has one length, by the hash of their lower-case head, each list in
+    // order.
+    struct HeadGroup {
+        qsizetype headLength;
+        std::unordered_map<std::size_t, std::vector<Candidate>> byHead;
+    };
+
+    void rebuildIfStale();
+    void add(EntryKind kind, int index, const QString& command);
+    const QString& commandOf(const Candidate& candidate) const;
+    // Tries the candidates in order, stopping before `bestOrder`; true when one fits.
+    bool tryCandidates(const std::vector<Candidate>& candidates, const QString& line,
+                       std::optional<TemplateMatch>& best, int& bestOrder) const;
+
+    const GameSetTables& tables_;
+    std::array<std::uint32_t, 3> revisions_{};
+    bool built_ = false;
+    std::vector<HeadGroup> groups_;
+    // Heads whose lower-case form has another length cannot be found by a prefix of the line;
+    // they are always tried.
+    std::vector<Candidate> unusualHeads_;
+};
+
+}  // namespace scriptloom

@@ -1,0 +1,238 @@
+#include <QTest>
+
+#include "menu/CommandTemplates.h"
+#include "menu/ConfigScriptReader.h"
+#include "model/GameSetLoader.h"
+#include "model/GameSetTables.h"
+#include "output/ConfigWriter.h"
+#include "support/TestSupport.h"
+#include "ui/NodeTree.h"
+#include "ui/TextFile.h"
+
+using namespace scriptloom;
+
+namespace {
+
+// A game set block as its file holds it.
+QStringList block(const char* kind, const QString& name, const QString& command) {
+    QStringList lines{kind, "Section", name, command, "Comment of " + name};
+    if (QLatin1String(kind) == QLatin1String("SELECTIONS")) {
+        lines << "SELECT"
+              << "90"
+              << "END";
+    }
+    return lines;
+}
+
+// The game sets the scripts below name, by file name.
+QByteArray gameSet(const QString& fileName) {
+    QStringList lines;
+    if (fileName == "weapons.set") {
+        lines << block("BINDING", "Fire", R"(bind *x "+attack")")
+              << block("BINDING", "Zoom", "bind *x +zoom") << block("BINDING", "Fixed", "cl_run 1")
+              << block("BINDING", "Player name", "seta name *x");
+    } else if (fileName == "display.set") {
+        lines << block("SWITCH", "Frame rate", "seta cg_drawFPS *x")
+              << block("SELECTIONS", "Field of view", "seta cg_fov *x");
+    } else if (fileName == "overlap.set") {
+        lines << block("SWITCH", "Timer switch", "seta cg_drawTimer *x")
+              << block("BINDING", "Timer binding", "SETA CG_DRAWTIMER *X")
+              << block("BINDING", "Timer binding again", "seta cg_drawTimer *x");
+    }
+    return test::crlfLines(lines);
+}
+
+// What reading a script did: the game sets asked for, the other commands, every entry that has a
+// value ("name=value"), and how often the windows were let run.
+struct Outcome {
+    GameSetTables tables;
+    QStringList loaded;
+    QString otherCommands;
+    QStringList values;
+    int linesRead = 0;
+};
+
+QStringList valuesOf(const GameSetTables& tables) {
+    QStringList values;
+    const auto collect = [&](const auto& table, auto field) {
+        for (int i = 0; i < table.Count(); ++i) {
+            if (!(table[i].*field).isEmpty()) {
+                values << table[i].Name + u'=' + table[i].*field;
+            }
+        }
+    };
+    collect(tables.Bindings, &BindingEntry::Value);
+    collect(tables.Switches, &SwitchEntry::State);
+    collect(tables.Selections, &SelectionEntry::Choice);
+    return values;
+}
+
+Outcome read(const QByteArray& script) {
+    Outcome outcome;
+    GameSetTables& tables = outcome.tables;
+    tables.resetAll();
+    NodeTree tree;
+    ConfigScriptReaderActions actions;
+    actions.loadGameSet = [&](const QString& fileName) {
+        outcome.loaded << fileName;
+        loadGameSetBytes(gameSet(fileName), fileName, tables, tree);
+    };
+    actions.appendOtherCommand = [&](const QString& line) {
+        outcome.otherCommands += line + QStringLiteral("\r\n");
+    };
+    actions.lineRead = [&] { ++outcome.linesRead; };
+    textfile::LineReader lines(script);
+    readConfigScript(lines, tables, actions);
+    outcome.values = valuesOf(tables);
+    return outcome;
+}
+
+}  // namespace
+
+class ConfigScriptReaderTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void readsEachLineByItsKind_data() {
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<QStringList>("loaded");
+        QTest::addColumn<QString>("otherCommands");
+        QTest::addColumn<QStringList>("values");
+
+        const QString marker = "// Do not remove the following lines";
+        QTest::newRow("load, blank, comment and command lines")
+            << QStringList{marker, "//LOAD weapons.set", "", R"(bind MOUSE1 "+attack")", "echo hi"}
+            << QStringList{"weapons.set"} << marker + "\r\necho hi\r\n"
+            << QStringList{"Fire=MOUSE1"};
+        QTest::newRow("a lower-case load marker is a comment")
+            << QStringList{"//load weapons.set"} << QStringList() << "//load weapons.set\r\n"
+            << QStringList();
+        QTest::newRow("a load line without its blank loses the name's first letter")
+            << QStringList{"//LOADweapons.set"} << QStringList{"eapons.set"} << "" << QStringList();
+        QTest::newRow("a command line before its set's load line finds no entry")
+            << QStringList{R"(bind MOUSE1 "+attack")", "//LOAD weapons.set", "bind z +zoom"}
+            << QStringList{"weapons.set"} << "bind MOUSE1 \"+attack\"\r\n"
+            << QStringList{"Zoom=z"};
+        QTest::newRow("head and tail fit whatever their letter case")
+            << QStringList{"//LOAD weapons.set", R"(BIND mouse1 "+ATTACK")"}
+            << QStringList{"weapons.set"} << "" << QStringList{"Fire=mouse1"};
+        QTest::newRow("a binding wins over a switch, the lower index over a higher")
+            << QStringList{"//LOAD overlap.set", "seta cg_drawTimer 1"}
+            << QStringList{"overlap.set"} << "" << QStringList{"Timer binding=1"};
+        QTest::newRow("of two lines for one entry the later stays")
+            << QStringList{"//LOAD display.set", "seta cg_fov 90", "seta cg_fov 110"}
+            << QStringList{"display.set"} << "" << QStringList{"Field of view=110"};
+        QTest::newRow("a value of two double quotes is stored empty")
+            << QStringList{"//LOAD display.set", R"(seta cg_fov "")"} << QStringList{"display.set"}
+            << "" << QStringList();
+        QTest::newRow("one pair of quotes comes off a value")
+            << QStringList{"//LOAD weapons.set", R"(seta name ""Visor"")"}
+            << QStringList{"weapons.set"} << "" << QStringList{R"(Player name="Visor")"};
+        QTest::newRow("a binding's quoted tail fits and leaves a trailing blank")
+            << QStringList{"//LOAD weapons.set", R"(bind MOUSE2 "+zoom")"}
+            << QStringList{"weapons.set"} << "" << QStringList{"Zoom=MOUSE2 "};
+        QTest::newRow("a switch takes any text as its state")
+            << QStringList{"//LOAD display.set", "seta cg_drawFPS yes"}
+            << QStringList{"display.set"} << "" << QStringList{"Frame rate=yes"};
+        QTest::newRow("a line no longer than head and tail fits nothing")
+            << QStringList{"//LOAD display.set", "seta cg_fov "} << QStringList{"display.set"}
+            << "seta cg_fov \r\n"
+            << QStringList();
+        QTest::newRow("a command without a placeholder fits no line")
+            << QStringList{"//LOAD weapons.set", "cl_run 1"} << QStringList{"weapons.set"}
+            << "cl_run 1\r\n"
+            << QStringList();
+        QTest::newRow("a set named twice is loaded twice, and the first of its entries wins")
+            << QStringList{"//LOAD display.set", "//LOAD display.set", "seta cg_drawFPS 1"}
+            << QStringList{"display.set", "display.set"} << "" << QStringList{"Frame rate=1"};
+        QTest::newRow("a hand-written script without load lines")
+            << QStringList{"seta cg_fov 90", "// mine", "", "bind q +attack"} << QStringList()
+            << "seta cg_fov 90\r\n// mine\r\nbind q +attack\r\n"
+            << QStringList();
+    }
+
+    void readsEachLineByItsKind() {
+        QFETCH(QStringList, script);
+        QFETCH(QStringList, loaded);
+        QFETCH(QString, otherCommands);
+        QFETCH(QStringList, values);
+
+        const Outcome outcome = read(test::crlfLines(script));
+        QCOMPARE(outcome.loaded, loaded);
+        QCOMPARE(outcome.otherCommands, otherCommands);
+        QCOMPARE(outcome.values, values);
+        QCOMPARE(outcome.linesRead, script.size());
+    }
+
+    // A saved script opened again gives back its sets and values; its marker and comment lines come
+    // back among the other commands, so each save after an open writes them once more.
+    void writeReadWriteKeepsValuesAndCollectsCommentLines() {
+        GameSetTables tables;
+        tables.resetAll();
+        NodeTree tree;
+        loadGameSetBytes(gameSet("display.set"), "display.set", tables, tree);
+        loadGameSetBytes(gameSet("weapons.set"), "weapons.set", tables, tree);
+        tables.Bindings[0].Value = "MOUSE1";
+        tables.Bindings[3].Value = "Visor";
+        tables.Switches[0].State = "0";
+        tables.Selections[0].Choice = "110";
+        const QStringList sets{"display.set", "weapons.set"};
+        const QByteArray first = writeConfigScript({sets, "echo hi", true}, tables);
+
+        const Outcome reopened = read(first);
+        QCOMPARE(reopened.loaded, sets);
+        QCOMPARE(reopened.values, valuesOf(tables));
+        const QString marker(kConfigMarkerLine);
+        const QStringList commentLines{"// Comment of Fire", "// Comment of Player name",
+                                       "// Comment of Field of view", "// Comment of Frame rate"};
+        QCOMPARE(reopened.otherCommands,
+                 QStringList(QStringList{marker, "echo hi"} + commentLines).join("\r\n") + "\r\n");
+
+        const QByteArray second =
+            writeConfigScript({reopened.loaded, reopened.otherCommands, true}, reopened.tables);
+        QCOMPARE(second,
+                 test::crlfLines(QStringList{marker, "//LOAD display.set", "//LOAD weapons.set", "",
+                                             marker, "echo hi"} +
+                                 commentLines +
+                                 QStringList{"", "// Comment of Fire", R"(bind MOUSE1 "+attack")",
+                                             "// Comment of Player name", "seta name Visor",
+                                             "// Comment of Field of view", "seta cg_fov 110",
+                                             "// Comment of Frame rate", "seta cg_drawFPS 0"}));
+        QCOMPARE(read(second).otherCommands.count(marker), 2);
+    }
+
+    // The matcher indexes heads; whatever the index, it must pick what a plain scan of the
+    // template rule picks.
+    void matcherAgreesWithTryingEveryEntryInOrder() {
+        GameSetTables tables;
+        tables.resetAll();
+        const QStringList commands{"bind *x +a", "BIND *x \"+a\"", "bind *x",
+                                   "*x",         "seta x *x",      "seta x \"*x\"",
+                                   "seta xy *x", "s\u0130 *x",     "*x suffix"};
+        for (const QString& command : commands) {
+            tables.Bindings.append({"S", command, command, "", ""});
+            tables.Switches.append({"S", command, command, "", ""});
+        }
+        const QStringList lines{
+            "bind q +a",    "bind q \"+a\"", "BIND Q",    "seta x 1", "seta xy 1",
+            "seta x \"1\"", "anything",      "s\u0130 1", "1 suffix", "b"};
+        TemplateMatcher matcher(tables);
+        for (const QString& line : lines) {
+            std::optional<TemplateMatch> expected;
+            for (int i = 0; i < tables.Bindings.Count() && !expected; ++i) {
+                if (auto value = valueFittingTemplate(line, tables.Bindings[i].Command, true)) {
+                    expected = TemplateMatch{EntryKind::Binding, i, *value};
+                }
+            }
+            const std::optional<TemplateMatch> found = matcher.firstFit(line);
+            QVERIFY2(found.has_value() == expected.has_value(), qPrintable(line));
+            if (found) {
+                QCOMPARE(found->index, expected->index);
+                QCOMPARE(found->value, expected->value);
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(ConfigScriptReaderTest)
+#include "tst_configscriptreader.moc"
