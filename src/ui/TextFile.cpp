@@ -1,7 +1,9 @@
 #include "ui/TextFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <array>
 
 namespace scriptloom::textfile {
@@ -91,6 +93,57 @@ ReadResult readWholeFile(const QString& path) {
     }
     result.ok = true;
     return result;
+}
+
+namespace {
+
+WriteResult failure(const QString& reason) {
+    return WriteResult{false, reason};
+}
+
+// Devices cannot be replaced by renaming a file over them, and must not be: they are written in
+// place, and their own error (a full disk, say) is the answer.
+WriteResult writeDevice(const QString& path, const QByteArray& bytes) {
+    QFile device(path);
+    if (!device.open(QIODevice::WriteOnly) || device.write(bytes) != bytes.size() ||
+        !device.flush()) {
+        return failure(device.errorString());
+    }
+    return WriteResult{true, {}};
+}
+
+}  // namespace
+
+WriteResult writeWholeFile(const QString& path, const QByteArray& bytes) {
+    const QFileInfo target(path);
+    if (target.fileName().isEmpty()) {
+        return failure(QStringLiteral("no file name was given"));
+    }
+    if (target.isDir()) {
+        return failure(QStringLiteral("a folder of that name is in the way"));
+    }
+    if (!target.dir().exists()) {
+        return failure(QStringLiteral("the folder does not exist"));
+    }
+    if (target.exists() && !target.isFile()) {
+        return writeDevice(path, bytes);
+    }
+    if (target.exists() && !target.isWritable()) {
+        return failure(QStringLiteral("the file is write-protected"));
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return failure(file.errorString());
+    }
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return failure(reason);
+    }
+    if (!file.commit()) {
+        return failure(file.errorString());
+    }
+    return WriteResult{true, {}};
 }
 
 }  // namespace scriptloom::textfile

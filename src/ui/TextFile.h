@@ -51,4 +51,16 @@ struct ReadResult {
 
 ReadResult readWholeFile(const QString& path);
 
+// Whether a whole file was written, and the reason when it was not.
+struct WriteResult {
+    bool ok = false;
+    QString error;  // the operating system's reason when !ok
+};
+
+// Writes a whole file so that a failure never costs the user the file that was there: the bytes go
+// to a temporary file beside it, which replaces the old file only once everything is written. On
+// any failure the old file is left exactly as it was and no temporary file remains. A path that
+// names a device rather than a file (such as /dev/null) is written directly.
+WriteResult writeWholeFile(const QString& path, const QByteArray& bytes);
+
 }  // namespace scriptloom::textfile

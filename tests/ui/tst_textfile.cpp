@@ -1,8 +1,70 @@
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "support/TestSupport.h"
 #include "ui/TextFile.h"
 
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#endif
+
 using namespace scriptloom;
+
+namespace {
+
+// Makes a file or folder refuse writes for as long as it lives. Permission bits do not stop root,
+// so for root the file is made immutable instead, where the file system allows it.
+class Unwritable {
+public:
+    explicit Unwritable(const QString& path) : path_(path) { done_ = set(true); }
+    ~Unwritable() {
+        if (done_) {
+            set(false);
+        }
+    }
+    bool done() const { return done_; }
+
+private:
+    bool set(bool on) {
+#ifdef Q_OS_LINUX
+        if (geteuid() == 0) {
+            const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_NONBLOCK);
+            int flags = 0;
+            bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+            ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+            if (fd >= 0) {
+                ::close(fd);
+            }
+            return ok;
+        }
+#endif
+        const bool folder = QFileInfo(path_).isDir();
+        QFileDevice::Permissions permissions = QFileDevice::ReadOwner;
+        if (folder) {
+            permissions |= QFileDevice::ExeOwner;
+        }
+        if (!on) {
+            permissions |= QFileDevice::WriteOwner;
+        }
+        return QFile::setPermissions(path_, permissions);
+    }
+
+    QString path_;
+    bool done_ = false;
+};
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
 
 class TextFileTest : public QObject {
     Q_OBJECT
@@ -47,6 +109,64 @@ private Q_SLOTS:
 
     void charactersOutsideTheCodePage_areWrittenAsQuestionMarks() {
         QCOMPARE(textfile::encode(QStringLiteral(u"a\u4E2Db\u20AD")), QByteArray("a?b?"));
+    }
+
+    void writeWholeFile_replacesTheFileAndLeavesNothingElse() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("a.cfg");
+        QVERIFY(test::writeFile(path, "old\r\n"));
+        const textfile::WriteResult result = textfile::writeWholeFile(path, "new\r\n");
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QCOMPARE(contentsOf(path), QByteArray("new\r\n"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.cfg"});
+    }
+
+    void writeWholeFile_failureKeepsTheOldFileAndLeavesNoTemporaryFile_data() {
+        QTest::addColumn<QString>("situation");
+        QTest::newRow("no file name") << "no file name";
+        QTest::newRow("missing folder") << "missing folder";
+        QTest::newRow("a folder in the file's place") << "folder in the way";
+        QTest::newRow("read-only file") << "read-only file";
+        QTest::newRow("read-only folder") << "read-only folder";
+        QTest::newRow("full disk") << "full disk";
+    }
+
+    void writeWholeFile_failureKeepsTheOldFileAndLeavesNoTemporaryFile() {
+        QFETCH(QString, situation);
+        QTemporaryDir folder;
+        const QString old = folder.filePath("a.cfg");
+        QVERIFY(test::writeFile(old, "old\r\n"));
+        QVERIFY(QDir(folder.path()).mkdir("taken.cfg"));
+        QString target = old;
+        std::unique_ptr<Unwritable> lock;
+        if (situation == "no file name") {
+            target = folder.path() + u'/';
+        } else if (situation == "missing folder") {
+            target = folder.filePath("missing/a.cfg");
+        } else if (situation == "folder in the way") {
+            target = folder.filePath("taken.cfg");
+        } else if (situation == "read-only file" || situation == "read-only folder") {
+            lock =
+                std::make_unique<Unwritable>(situation == "read-only file" ? old : folder.path());
+            if (!lock->done()) {
+                QSKIP("this file system cannot make a file refuse writes");
+            }
+        } else if (situation == "full disk") {
+            if (!QFile::exists("/dev/full")) {
+                QSKIP("no /dev/full here");
+            }
+            target = "/dev/full";
+        }
+        const QStringList before =
+            QDir(QFileInfo(target).absolutePath()).entryList(QDir::AllEntries | QDir::Hidden);
+
+        const textfile::WriteResult result = textfile::writeWholeFile(target, "new\r\n");
+
+        QVERIFY(!result.ok);
+        QVERIFY(!result.error.isEmpty());
+        QCOMPARE(contentsOf(old), QByteArray("old\r\n"));
+        QCOMPARE(QDir(QFileInfo(target).absolutePath()).entryList(QDir::AllEntries | QDir::Hidden),
+                 before);
     }
 };
 
