@@ -1,0 +1,185 @@
+#include <QDialog>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStorageInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include "support/TestSupport.h"
+#include "ui/DriveListBox.h"
+#include "ui/FolderListBox.h"
+
+using scriptloom::DriveListBox;
+using scriptloom::FolderListBox;
+
+class FolderListBoxTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir folder_;
+
+    QString at(const QString& name) const { return QDir::cleanPath(folder_.filePath(name)); }
+
+    static QStringList rows(const FolderListBox& list) {
+        QStringList all;
+        for (int i = 0; i < list.count(); ++i) {
+            all << QStringLiteral("%1 %2").arg(list.levelAt(i)).arg(list.folderAt(i));
+        }
+        return all;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        for (const char* name : {"b/locked", "A", "a", ".hidden", "C"}) {
+            QVERIFY(QDir(folder_.path()).mkpath(QLatin1String(name)));
+        }
+        QVERIFY(scriptloom::test::writeFile(at("f.txt"), "x"));
+        QVERIFY(QFile::setPermissions(at("b/locked"), QFileDevice::WriteOwner));
+    }
+
+    void cleanupTestCase() {
+        QFile::setPermissions(at("b/locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner);
+    }
+
+    void setPath_listsTheFoldersFromTheRootThenTheSubfoldersInNameOrder() {
+        FolderListBox list;
+        QVERIFY(list.setPath(folder_.filePath("b/locked/../../")));
+        QCOMPARE(list.path(), folder_.path());
+        QStringList expected{QStringLiteral("0 /")};
+        QString above;
+        for (const QString& name : folder_.path().split(u'/', Qt::SkipEmptyParts)) {
+            above += u'/' + name;
+            expected << QStringLiteral("%1 %2").arg(expected.size()).arg(above);
+        }
+        const int current = static_cast<int>(expected.size()) - 1;
+        for (const char* name : {".hidden", "A", "a", "b", "C"}) {
+            expected << QStringLiteral("%1 %2/%3").arg(current + 1).arg(above, name);
+        }
+        QCOMPARE(rows(list), expected);
+        QCOMPARE(list.currentRow(), current);
+
+        QVERIFY(list.setPath(QStringLiteral("/")));  // a root keeps its one separator
+        QCOMPARE(list.path(), QStringLiteral("/"));
+        QCOMPARE(list.levelAt(1), 1);
+        QVERIFY(!list.folderAt(1).startsWith(QStringLiteral("//")));
+    }
+
+    void openingARow_readsThatFolderOnceAndLeavesTheDialogAlone_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("target");
+        QTest::newRow("double-click a subfolder") << 0 << QStringLiteral("b");
+        QTest::newRow("Return on a subfolder") << int(Qt::Key_Return) << QStringLiteral("C");
+        QTest::newRow("Enter on the folder above") << int(Qt::Key_Enter) << QStringLiteral("..");
+    }
+
+    void openingARow_readsThatFolderOnceAndLeavesTheDialogAlone() {
+        QFETCH(int, key);
+        QFETCH(QString, target);
+        QDialog dialog;
+        auto* list = new FolderListBox(&dialog);
+        auto* save = new QPushButton(QStringLiteral("Save"), &dialog);
+        save->setDefault(true);
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->addWidget(list);
+        layout->addWidget(save);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QVERIFY(list->setPath(folder_.path()));
+        const QString pattern = QStringLiteral("\\d+ ") + QRegularExpression::escape(at(target));
+        const int row = static_cast<int>(rows(*list).indexOf(QRegularExpression(pattern)));
+        QVERIFY(row >= 0);
+        QSignalSpy changes(list, &FolderListBox::Change);
+        QSignalSpy saves(save, &QPushButton::clicked);
+        if (key == 0) {
+            // The window system sends the click that starts a double-click first.
+            const QPoint point = list->visualItemRect(list->item(row)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, point);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, point);
+        } else {
+            list->setCurrentRow(row);
+            QTest::keyClick(list, Qt::Key(key));
+        }
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(list->path(), at(target));
+        QCOMPARE(saves.count(), 0);
+    }
+
+    void setPath_onAFolderThatCannotBeListedKeepsTheListingAndSaysWhy_data() {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << at("gone") << "the folder does not exist";
+        QTest::newRow("a file") << at("f.txt") << "it is not a folder";
+        QTest::newRow("no permission") << at("b/locked") << "the folder cannot be read";
+    }
+
+    void setPath_onAFolderThatCannotBeListedKeepsTheListingAndSaysWhy() {
+        QFETCH(QString, given);
+        QFETCH(QString, reason);
+        if (given.endsWith(QStringLiteral("locked")) && QFileInfo(given).isReadable()) {
+            QSKIP("this user can read every folder");
+        }
+        FolderListBox list;
+        QVERIFY(list.setPath(at("b")));
+        const QStringList before = rows(list);
+        QSignalSpy changes(&list, &FolderListBox::Change);
+        QVERIFY(!list.setPath(given));
+        QCOMPARE(list.folderError(), reason);
+        QCOMPARE(list.path(), at("b"));
+        QCOMPARE(rows(list), before);
+        QVERIFY(list.setPath(at("b")));  // the same folder is read and raised again
+        QCOMPARE(changes.count(), 1);
+        QVERIFY(list.folderError().isEmpty());
+    }
+
+    void setDrive_choosesTheLongestListedRootThatHoldsThePath_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("drive");
+        QTest::newRow("deepest root") << at("a/b/c") << at("a/b");
+        QTest::newRow("name sharing a root's start") << at("a/bc") << at("a");
+        QTest::newRow("through ..") << folder_.filePath("a/b/../x") << at("a");
+        QTest::newRow("on no listed drive") << at("zz") << at("ab");
+    }
+
+    void setDrive_choosesTheLongestListedRootThatHoldsThePath() {
+        QFETCH(QString, path);
+        QFETCH(QString, drive);
+        DriveListBox list;
+        QCOMPARE(list.drive(), QStorageInfo(QDir::currentPath()).rootPath());
+        list.setDrives({at("a"), at("a/b"), at("ab")});
+        list.setDrive(at("ab"));
+        QSignalSpy changes(&list, &DriveListBox::Change);
+        list.setDrive(path);
+        QCOMPARE(list.drive(), drive);
+        QCOMPARE(changes.count(), 0);
+    }
+
+    void driveChange_isRaisedOnlyWhenTheUserPicksAnotherDrive() {
+        DriveListBox list;
+        list.setDrives({at("a"), at("ab")});
+        QSignalSpy changes(&list, &DriveListBox::Change);
+        QTest::keyClick(&list, Qt::Key_Down);
+        QCOMPARE(list.drive(), at("ab"));
+        Q_EMIT list.activated(1);  // the chosen drive picked again from the open list
+        QCOMPARE(changes.count(), 1);
+    }
+
+    void notReadyReason_saysWhyADriveCannotBeUsed() {
+        DriveListBox list;
+        list.setDrives({folder_.path(), at("gone")});
+        list.setDrive(at("gone"));
+        QCOMPARE(DriveListBox::notReadyReason(list.drive()),
+                 QStringLiteral("the drive is not ready"));
+        QCOMPARE(DriveListBox::notReadyReason(at("f.txt")),
+                 QStringLiteral("the drive is not ready"));
+        QCOMPARE(DriveListBox::notReadyReason(folder_.path()), QString());
+        if (!QFileInfo(at("b/locked")).isReadable()) {
+            QCOMPARE(DriveListBox::notReadyReason(at("b/locked")),
+                     QStringLiteral("it cannot be read"));
+        }
+    }
+};
+
+QTEST_MAIN(FolderListBoxTest)
+#include "tst_folderlistbox.moc"
