@@ -5,9 +5,13 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "gamesets/Form7.h"
 #include "model/GameSetTables.h"
+#include "output/Form5.h"
+#include "output/Form6.h"
 #include "ui/ImageList.h"
 #include "ui/ProgramControl.h"
+#include "ui/ProgramFolder.h"
 #include "ui_Form3.h"
 
 namespace scriptloom {
@@ -30,10 +34,9 @@ Form3::Form3() : ui(std::make_unique<Ui::Form3>()), imageList_(new ImageList(thi
     ui->lblStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // Typing must not be completed or turned into new list items: the text typed is the value.
     ui->Combo1->setCompleter(nullptr);
-    // The windows these buttons open are not part of the program yet; until they are, the
-    // buttons say so by being unavailable rather than by doing nothing.
-    for (QPushButton* button :
-         {ui->Command1, ui->Command2, ui->Command3, ui->Command4, ui->Command5}) {
+    // The main menu and the game set editor are not part of the program yet; until they are,
+    // their buttons say so by being unavailable rather than by doing nothing.
+    for (QPushButton* button : {ui->Command2, ui->Command3}) {
         button->setEnabled(false);
     }
     connectEvents();
@@ -51,6 +54,9 @@ void Form3::connectEvents() {
     connect(ui->Check1, &QCheckBox::clicked, this, &Form3::Check1_Click);
     connect(ui->Combo1, &QComboBox::editTextChanged, this, &Form3::Combo1_Change);
     connect(ui->Text1, &QLineEdit::textChanged, this, &Form3::Text1_Change);
+    connect(ui->Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    connect(ui->Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
+    connect(ui->Command5, &QPushButton::clicked, this, &Form3::Command5_Click);
 }
 
 void Form3::clearLoadProblems() {
@@ -186,6 +192,34 @@ void Form3::Combo1_Change() {
 void Form3::Text1_Change() {
     storeForSelectedNode(*ui->TreeView1, programTables().Bindings, &BindingEntry::Value,
                          [this] { return ui->Text1->text(); });
+}
+
+namespace {
+
+// Shows a window, or brings it to the front when it is already open.
+void showModeless(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+// "Save...": the save dialog, with the folder, name and comments of the last save.
+void Form3::Command1_Click() {
+    showModeless(Form5::instance());
+}
+
+// "Add Game Set...": the list is read anew each time, so a set written meanwhile is offered.
+void Form3::Command4_Click() {
+    Form7* dialog = Form7::instance();
+    dialog->pointFileListAt(programfolder::configDirectory());
+    showModeless(dialog);
+}
+
+// "Add other commands": the free lines written before the entries' commands.
+void Form3::Command5_Click() {
+    showModeless(Form6::instance());
 }
 
 void Form3::closeEvent(QCloseEvent* event) {

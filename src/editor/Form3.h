@@ -47,6 +47,9 @@ private:
     void Check1_Click();
     void Combo1_Change();
     void Text1_Change();
+    void Command1_Click();
+    void Command4_Click();
+    void Command5_Click();
     void Form_Unload(int& cancel);
 
     void showPanel(QWidget* panel);

@@ -1,10 +1,10 @@
 #include "gamesets/Form2.h"
 
-#include <QDir>
 #include <QPointer>
 
 #include "editor/Form3.h"
 #include "editor/GameSetLoading.h"
+#include "gamesets/GameSetList.h"
 #include "model/GameSetTables.h"
 #include "ui/FileListBox.h"
 #include "ui/ProgramControl.h"
@@ -28,12 +28,7 @@ FileListBox* Form2::File1() const {
 }
 
 void Form2::pointFileListAt(const QString& folder) {
-    ui->File1->setPath(folder);
-    const QString problem = ui->File1->folderError();
-    ui->lblStatus->setVisible(!problem.isEmpty());
-    ui->lblStatus->setText(problem.isEmpty() ? QString()
-                                             : QStringLiteral("No game sets in %1: %2.")
-                                                   .arg(QDir::toNativeSeparators(folder), problem));
+    pointGameSetListAt(*ui->File1, *ui->lblStatus, folder);
 }
 
 // Opens the editor on an empty model, then loads every selected game set in list order.

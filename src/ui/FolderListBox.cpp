@@ -43,8 +43,7 @@ FolderListBox::FolderListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setItemDelegate(new IndentDelegate(this));
-    connect(this, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { setPath(item->data(kFolderRole).toString()); });
+    connect(this, &QListWidget::itemDoubleClicked, this, &FolderListBox::openRow);
     setPath(QDir::currentPath());
 }
 
@@ -116,7 +115,14 @@ void FolderListBox::keyPressEvent(QKeyEvent* event) {
     // Taken here, so Enter opens the folder and does not also press a dialog's default button.
     event->accept();
     if (currentItem() != nullptr) {
-        setPath(currentItem()->data(kFolderRole).toString());
+        openRow(currentItem());
+    }
+}
+
+void FolderListBox::openRow(QListWidgetItem* row) {
+    const QString folder = row->data(kFolderRole).toString();
+    if (!setPath(folder)) {
+        Q_EMIT OpenFailed(folder);
     }
 }
 

@@ -33,11 +33,14 @@ public:
 
 Q_SIGNALS:
     void Change();
+    // The user tried to open a folder that cannot be listed; folderError says why.
+    void OpenFailed(const QString& folder);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void openRow(QListWidgetItem* row);
     void addFolder(const QString& folder, const QString& text, int level, bool open);
 
     QString path_;

@@ -2,13 +2,19 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "editor/Form3.h"
+#include "gamesets/Form7.h"
 #include "model/GameSetTables.h"
 #include "model/TreeAdder.h"
+#include "support/TestSupport.h"
 #include "ui/CheckBox.h"
+#include "ui/FileListBox.h"
 #include "ui/ProgramControl.h"
+#include "ui/ProgramFolder.h"
 #include "ui/TreeView.h"
 
 using namespace scriptloom;
@@ -252,6 +258,49 @@ private Q_SLOTS:
         QCOMPARE(programEnds_, 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!Form3::exists());
+    }
+
+    void buttons_showTheirWindows_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("Save...") << "Command1"
+                                 << "Save Config File";
+        QTest::newRow("Add Game Set...") << "Command4"
+                                         << "Scriptloom";
+        QTest::newRow("Add other commands") << "Command5"
+                                            << "Config Editor's Text Editor";
+    }
+    void buttons_showTheirWindows() {
+        QFETCH(QString, button);
+        QFETCH(QString, caption);
+        QTest::mouseClick(control<QPushButton>(qPrintable(button)), Qt::LeftButton);
+        QWidget* shown = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window != form_ && window->isVisible()) {
+                shown = window;
+            }
+        }
+        QVERIFY(shown != nullptr);
+        QCOMPARE(shown->windowTitle(), caption);
+        QVERIFY(form_->isVisible());
+    }
+
+    // The list of sets to add is read again on each press, so a set written meanwhile is offered;
+    // a missing config directory is named under the empty list.
+    void addGameSet_readsTheConfigDirectoryEachTime() {
+        QTemporaryDir programFolder;
+        programfolder::setOverride(programFolder.path());
+        auto* button = control<QPushButton>("Command4");
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(Form7::instance()->File1()->count(), 0);
+        QVERIFY(
+            Form7::instance()->findChild<QLabel*>("lblStatus")->text().contains("does not exist"));
+
+        QVERIFY(test::writeFile(programFolder.filePath("config/new.set"), {}));
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(Form7::instance()->File1()->itemName(0), QString("new.set"));
+        QVERIFY(Form7::instance()->findChild<QLabel*>("lblStatus")->isHidden());
+        programfolder::setOverride({});
     }
 };
 

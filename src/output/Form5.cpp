@@ -1,0 +1,108 @@
+#include "output/Form5.h"
+
+#include <QDir>
+
+#include "gamesets/Form2.h"
+#include "model/GameSetTables.h"
+#include "output/ConfigWriter.h"
+#include "output/Form6.h"
+#include "ui/CheckBox.h"
+#include "ui/DriveListBox.h"
+#include "ui/FileListBox.h"
+#include "ui/FolderListBox.h"
+#include "ui/MessageBox.h"
+#include "ui/TextFile.h"
+#include "ui_Form5.h"
+
+namespace scriptloom {
+
+namespace {
+
+// The game sets in use: the selected items of the game set list, in list order.
+QStringList gameSetsInUse() {
+    const FileListBox* list = Form2::instance()->File1();
+    QStringList names;
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->isSelected(i)) {
+            names << list->itemName(i);
+        }
+    }
+    return names;
+}
+
+}  // namespace
+
+Form5::Form5() : ui(std::make_unique<Ui::Form5>()) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui->setupUi(this);
+    connect(ui->Drive1, &DriveListBox::Change, this, &Form5::Drive1_Change);
+    connect(ui->Dir1, &FolderListBox::Change, this, &Form5::Dir1_Change);
+    connect(ui->Dir1, &FolderListBox::OpenFailed, this, [this](const QString& folder) {
+        tellUserOfFailure(this, windowTitle(),
+                          QStringLiteral("Cannot open folder %1:\n%2.")
+                              .arg(QDir::toNativeSeparators(folder), ui->Dir1->folderError()));
+    });
+    connect(ui->Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
+    // Enter in the name box saves, as in any save dialog.
+    connect(ui->Text1, &QLineEdit::returnPressed, this, &Form5::Command1_Click);
+    // The folder list has read the current folder already; its files are shown from the start.
+    Dir1_Change();
+}
+
+Form5::~Form5() = default;
+
+DriveListBox* Form5::Drive1() const {
+    return ui->Drive1;
+}
+
+FolderListBox* Form5::Dir1() const {
+    return ui->Dir1;
+}
+
+FileListBox* Form5::File1() const {
+    return ui->File1;
+}
+
+// Another drive shows its root folder. A drive that is not ready leaves the folder as it was and
+// the drive list on the folder's drive.
+void Form5::Drive1_Change() {
+    const QString drive = ui->Drive1->drive();
+    QString reason = DriveListBox::notReadyReason(drive);
+    if (reason.isEmpty() && !ui->Dir1->setPath(drive)) {
+        reason = ui->Dir1->folderError();
+    }
+    if (!reason.isEmpty()) {
+        ui->Drive1->setDrive(ui->Dir1->path());
+        tellUserOfFailure(this, windowTitle(),
+                          QStringLiteral("Drive %1 cannot be used:\n%2.")
+                              .arg(QDir::toNativeSeparators(drive), reason));
+    }
+}
+
+// The file list shows the scripts already in the folder; the drive list follows the folder when
+// the user walks onto another volume.
+void Form5::Dir1_Change() {
+    ui->File1->setPath(ui->Dir1->path());
+    ui->Drive1->setDrive(ui->Dir1->path());
+}
+
+// Writes the script from the tables, the game sets in use and the other commands. On success the
+// dialog hides; on failure the old file stays as it was, the dialog stays, and the user is told.
+void Form5::Command1_Click() {
+    const QString path = configScriptPath(ui->Dir1->path(), ui->Text1->text());
+    const ConfigScriptContents contents{gameSetsInUse(), Form6::instance()->text(),
+                                        ui->Check1->value() == CheckBox::kChecked};
+    const textfile::WriteResult result =
+        textfile::writeWholeFile(path, writeConfigScript(contents, programTables()));
+    if (!result.ok) {
+        tellUserOfFailure(this, windowTitle(),
+                          QStringLiteral("Cannot write file %1:\n%2.")
+                              .arg(QDir::toNativeSeparators(path), result.error));
+        return;
+    }
+    // The list is read again so the new script is there when the dialog comes back.
+    ui->File1->setPath(ui->Dir1->path());
+    hide();
+}
+
+}  // namespace scriptloom

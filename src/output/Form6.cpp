@@ -1,0 +1,51 @@
+#include "output/Form6.h"
+
+#include <QFontDatabase>
+#include <QTextCursor>
+
+#include "ui_Form6.h"
+
+namespace scriptloom {
+
+namespace {
+
+// The editor keeps lines as paragraphs; scripts separate them with CR LF.
+QString toEditorText(QString text) {
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+}  // namespace
+
+Form6::Form6() : ui(std::make_unique<Ui::Form6>()) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui->setupUi(this);
+    // Commands line up and read better in a fixed-width font, as in the game's console.
+    ui->Text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+}
+
+Form6::~Form6() = default;
+
+QPlainTextEdit* Form6::Text1() const {
+    return ui->Text1;
+}
+
+QString Form6::text() const {
+    // The raw text keeps what the user typed, non-breaking spaces included; only the paragraph
+    // breaks become line ends.
+    QString text = ui->Text1->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+    text.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+    return text;
+}
+
+void Form6::setText(const QString& text) {
+    ui->Text1->setPlainText(toEditorText(text));
+}
+
+void Form6::appendText(const QString& text) {
+    QTextCursor end(ui->Text1->document());
+    end.movePosition(QTextCursor::End);
+    end.insertText(toEditorText(text));
+}
+
+}  // namespace scriptloom

@@ -1,0 +1,98 @@
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "editor/Form3.h"
+#include "gamesets/Form2.h"
+#include "gamesets/Form7.h"
+#include "model/GameSetTables.h"
+#include "support/TestSupport.h"
+#include "ui/FileListBox.h"
+#include "ui/ProgramControl.h"
+#include "ui/ProgramFolder.h"
+#include "ui/TreeView.h"
+
+using namespace scriptloom;
+
+class Form7Test : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir programFolder_;
+
+    void writeSet(const QString& fileName, const QString& name) {
+        QVERIFY(test::writeFile(programFolder_.filePath("config/" + fileName),
+                                test::crlfLines({"BINDING", "S", name, "bind *x", ""})));
+    }
+
+    static QStringList bindingNames() {
+        QStringList names;
+        for (int i = 0; i < programTables().Bindings.Count(); ++i) {
+            names << programTables().Bindings[i].Name;
+        }
+        return names;
+    }
+
+    static QStringList setsInUse() {
+        QStringList names;
+        const FileListBox* list = Form2::instance()->File1();
+        for (int i = 0; i < list->count(); ++i) {
+            if (list->isSelected(i)) {
+                names << list->itemName(i);
+            }
+        }
+        return names;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        programfolder::setOverride(programFolder_.path());
+        setEndProgramHandler([] {});
+        writeSet("a.set", "a1");
+        writeSet("b.set", "b1");
+    }
+
+    void cleanup() { discardAllWindows(); }
+
+    void ok_addsASetOnlyWhenItIsListedAndNotInUse_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QStringList>("inUse");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("a set in use already loads nothing")
+            << "a.set" << QStringList{"a.set"} << QStringList{"a1"};
+        QTest::newRow("a new set is marked in use and appended")
+            << "b.set" << QStringList{"a.set", "b.set"} << QStringList{"a1", "b1"};
+        QTest::newRow("nothing chosen only hides")
+            << "" << QStringList{"a.set"} << QStringList{"a1"};
+        QTest::newRow("a set written after the sets were picked loads nothing")
+            << "c.set" << QStringList{"a.set"} << QStringList{"a1"};
+    }
+    void ok_addsASetOnlyWhenItIsListedAndNotInUse() {
+        QFETCH(QString, chosen);
+        QFETCH(QStringList, inUse);
+        QFETCH(QStringList, entries);
+        // A config started from a.set, then c.set written into the config directory.
+        Form2* picker = Form2::instance();
+        picker->pointFileListAt(programfolder::configDirectory());
+        picker->File1()->setSelected(0, true);
+        QTest::mouseClick(picker->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        writeSet("c.set", "c1");
+
+        Form7* dialog = Form7::instance();
+        dialog->pointFileListAt(programfolder::configDirectory());
+        dialog->show();
+        for (int i = 0; i < dialog->File1()->count(); ++i) {
+            dialog->File1()->setSelected(i, dialog->File1()->itemName(i) == chosen);
+        }
+        QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(setsInUse(), inUse);
+        QCOMPARE(bindingNames(), entries);
+        QCOMPARE(Form3::instance()->TreeView1()->nodes().count(), entries.size() + 1);
+        QFile::remove(programFolder_.filePath("config/c.set"));
+    }
+};
+
+QTEST_MAIN(Form7Test)
+#include "tst_form7.moc"
