@@ -1,6 +1,7 @@
 #include "menu/CommandTemplates.h"
 
 #include <QHash>
+#include <QStringList>
 #include <algorithm>
 #include <limits>
 
@@ -70,44 +71,54 @@ std::optional<TemplateMatch> TemplateMatcher::firstFit(const QString& line) {
     std::optional<TemplateMatch> best;
     int bestOrder = std::numeric_limits<int>::max();
     const QString lowerLine = line.toLower();
-    // A prefix of the lower-case line is the lower-case prefix only when lower-casing kept every
-    // character in place; otherwise every entry is tried.
-    const bool prefixesHold = lowerLine.size() == line.size();
+    // A prefix or suffix of the lower-case line is the lower-case prefix or suffix only when
+    // lower-casing kept every character in place; otherwise every entry is tried.
+    const bool inPlace = lowerLine.size() == line.size();
     for (const HeadGroup& group : groups_) {
+        if (!inPlace) {
+            for (const auto& [headHash, tails] : group.byHead) {
+                for (const auto& [tailHash, candidates] : tails.byTail) {
+                    tryCandidates(candidates, line, best, bestOrder);
+                }
+            }
+            continue;
+        }
         if (group.headLength >= line.size()) {
             continue;
         }
-        if (prefixesHold) {
-            const auto found =
-                group.byHead.find(hashOf(QStringView(lowerLine).first(group.headLength)));
-            if (found != group.byHead.end()) {
-                tryCandidates(found->second, line, best, bestOrder);
+        const auto head = group.byHead.find(hashOf(QStringView(lowerLine).first(group.headLength)));
+        if (head == group.byHead.end()) {
+            continue;
+        }
+        for (const qsizetype tailLength : head->second.tailLengths) {
+            if (tailLength > line.size()) {
+                continue;
             }
-        } else {
-            for (const auto& [hash, candidates] : group.byHead) {
-                tryCandidates(candidates, line, best, bestOrder);
+            const auto tail =
+                head->second.byTail.find(hashOf(QStringView(lowerLine).last(tailLength)));
+            if (tail != head->second.byTail.end()) {
+                tryCandidates(tail->second, line, best, bestOrder);
             }
         }
     }
-    tryCandidates(unusualHeads_, line, best, bestOrder);
+    tryCandidates(unusual_, line, best, bestOrder);
     return best;
 }
 
-bool TemplateMatcher::tryCandidates(const std::vector<Candidate>& candidates, const QString& line,
+void TemplateMatcher::tryCandidates(const std::vector<Candidate>& candidates, const QString& line,
                                     std::optional<TemplateMatch>& best, int& bestOrder) const {
     for (const Candidate& candidate : candidates) {
         if (candidate.order >= bestOrder) {
-            return false;
+            return;
         }
         std::optional<QString> value =
             valueFittingTemplate(line, commandOf(candidate), candidate.kind == EntryKind::Binding);
         if (value.has_value()) {
             best = TemplateMatch{candidate.kind, candidate.index, std::move(*value)};
             bestOrder = candidate.order;
-            return true;
+            return;
         }
     }
-    return false;
 }
 
 const QString& TemplateMatcher::commandOf(const Candidate& candidate) const {
@@ -131,7 +142,7 @@ void TemplateMatcher::rebuildIfStale() {
     built_ = true;
     revisions_ = now;
     groups_.clear();
-    unusualHeads_.clear();
+    unusual_.clear();
     for (int i = 0; i < tables_.Bindings.Count(); ++i) {
         add(EntryKind::Binding, i, tables_.Bindings[i].Command);
     }
@@ -149,17 +160,38 @@ void TemplateMatcher::add(EntryKind kind, int index, const QString& command) {
         return;
     }
     const Candidate candidate{(static_cast<int>(kind) << 16) + index, kind, index};
-    const QString lowerHead = command.first(placeholder).toLower();
-    if (lowerHead.size() != placeholder) {
-        unusualHeads_.push_back(candidate);
+    const QString head = command.first(placeholder);
+    const QString tail = command.sliced(placeholder + 2);
+    QStringList tails{tail};
+    if (kind == EntryKind::Binding) {
+        tails << quoted(tail);
+    }
+    const QString lowerHead = head.toLower();
+    bool inPlace = lowerHead.size() == head.size();
+    for (const QString& t : tails) {
+        inPlace = inPlace && t.toLower().size() == t.size();
+    }
+    if (!inPlace) {
+        unusual_.push_back(candidate);
         return;
     }
     auto group = std::find_if(groups_.begin(), groups_.end(),
-                              [&](const HeadGroup& g) { return g.headLength == placeholder; });
+                              [&](const HeadGroup& g) { return g.headLength == head.size(); });
     if (group == groups_.end()) {
-        group = groups_.insert(groups_.end(), HeadGroup{placeholder, {}});
+        group = groups_.insert(groups_.end(), HeadGroup{head.size(), {}});
     }
-    group->byHead[hashOf(lowerHead)].push_back(candidate);
+    TailIndex& heads = group->byHead[hashOf(lowerHead)];
+    for (const QString& t : tails) {
+        if (std::find(heads.tailLengths.begin(), heads.tailLengths.end(), t.size()) ==
+            heads.tailLengths.end()) {
+            heads.tailLengths.push_back(t.size());
+        }
+        std::vector<Candidate>& candidates = heads.byTail[hashOf(t.toLower())];
+        // A quoted tail can equal the plain one; one entry is tried once per list.
+        if (candidates.empty() || candidates.back().order != candidate.order) {
+            candidates.push_back(candidate);
+        }
+    }
 }
 
 }  // namespace scriptloom

@@ -31,10 +31,11 @@ struct TemplateMatch {
 };
 
 // Finds the first entry whose Command a command line fits: every Binding from index 0, then every
-// Switch, then every Selection. Scanning all entries for each line of a long script would be slow,
-// so entries are indexed by the lower-case head of their template, and a line only tries the
-// entries whose head it starts with. The index follows the tables: it is rebuilt when entries have
-// been appended or the tables reset since it was made.
+// Switch, then every Selection. Trying every entry for each line of a long script would be slow,
+// so entries are indexed by the lower-case head and tail of their template (and a Binding also by
+// its quoted tail): a line only tries the entries whose head it starts with and whose tail it ends
+// with. The index follows the tables: it is rebuilt when entries have been appended or the tables
+// reset since it was made.
 class TemplateMatcher {
 public:
     explicit TemplateMatcher(const GameSetTables& tables) : tables_(tables) {}
@@ -47,27 +48,31 @@ private:
         EntryKind kind;
         int index;
     };
-    // The candidates whose head has one length, by the hash of their lower-case head, each list in
-    // order.
+    // The entries that share one lower-case head, by the hash of their lower-case tail.
+    struct TailIndex {
+        std::vector<qsizetype> tailLengths;
+        std::unordered_map<std::size_t, std::vector<Candidate>> byTail;
+    };
+    // The entries whose head has one length, by the hash of their lower-case head.
     struct HeadGroup {
         qsizetype headLength;
-        std::unordered_map<std::size_t, std::vector<Candidate>> byHead;
+        std::unordered_map<std::size_t, TailIndex> byHead;
     };
 
     void rebuildIfStale();
     void add(EntryKind kind, int index, const QString& command);
     const QString& commandOf(const Candidate& candidate) const;
-    // Tries the candidates in order, stopping before `bestOrder`; true when one fits.
-    bool tryCandidates(const std::vector<Candidate>& candidates, const QString& line,
+    // Tries the candidates in order, stopping at `bestOrder`, and keeps the first that fits.
+    void tryCandidates(const std::vector<Candidate>& candidates, const QString& line,
                        std::optional<TemplateMatch>& best, int& bestOrder) const;
 
     const GameSetTables& tables_;
     std::array<std::uint32_t, 3> revisions_{};
     bool built_ = false;
     std::vector<HeadGroup> groups_;
-    // Heads whose lower-case form has another length cannot be found by a prefix of the line;
-    // they are always tried.
-    std::vector<Candidate> unusualHeads_;
+    // Templates whose lower-case form has another length cannot be found by a prefix or suffix of
+    // the line; they are always tried.
+    std::vector<Candidate> unusual_;
 };
 
 }  // namespace scriptloom

@@ -87,6 +87,26 @@ Outcome read(const QByteArray& script) {
     return outcome;
 }
 
+// The first fit found the slow way, trying every entry in order.
+std::optional<TemplateMatch> firstFitByScan(const GameSetTables& tables, const QString& line) {
+    for (int i = 0; i < tables.Bindings.Count(); ++i) {
+        if (auto value = valueFittingTemplate(line, tables.Bindings[i].Command, true)) {
+            return TemplateMatch{EntryKind::Binding, i, *value};
+        }
+    }
+    for (int i = 0; i < tables.Switches.Count(); ++i) {
+        if (auto value = valueFittingTemplate(line, tables.Switches[i].Command, false)) {
+            return TemplateMatch{EntryKind::Switch, i, *value};
+        }
+    }
+    for (int i = 0; i < tables.Selections.Count(); ++i) {
+        if (auto value = valueFittingTemplate(line, tables.Selections[i].Command, false)) {
+            return TemplateMatch{EntryKind::Selection, i, *value};
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 class ConfigScriptReaderTest : public QObject {
@@ -203,32 +223,50 @@ private Q_SLOTS:
 
     // The matcher indexes heads; whatever the index, it must pick what a plain scan of the
     // template rule picks.
+    // Over a mixed table, and over each template alone as a Binding and as a Selection.
     void matcherAgreesWithTryingEveryEntryInOrder() {
-        GameSetTables tables;
-        tables.resetAll();
-        const QStringList commands{"bind *x +a", "BIND *x \"+a\"", "bind *x",
-                                   "*x",         "seta x *x",      "seta x \"*x\"",
-                                   "seta xy *x", "s\u0130 *x",     "*x suffix"};
-        for (const QString& command : commands) {
-            tables.Bindings.append({"S", command, command, "", ""});
-            tables.Switches.append({"S", command, command, "", ""});
+        const QStringList heads{"bind ", "BIND ", "seta x ", "seta x \"", "", "s\u0130 "};
+        const QStringList tails{"", " +a", " \"+a\"", "\"", " suffix", " +A"};
+        std::vector<GameSetTables> cases(1);
+        cases[0].resetAll();
+        for (int i = 0; i < heads.size(); ++i) {
+            for (int j = 0; j < tails.size(); ++j) {
+                const QString command = heads[i] + "*x" + tails[j];
+                // Spread over the kinds, some templates in two or three kinds at once.
+                if ((i + j) % 2 == 0) {
+                    cases[0].Bindings.append({"S", command, command, "", ""});
+                }
+                if ((i * j) % 3 != 0) {
+                    cases[0].Switches.append({"S", command, command, "", ""});
+                }
+                if (j % 2 == 1 || i % 3 == 0) {
+                    cases[0].Selections.append({"S", command, command, "", {}, 0, ""});
+                }
+                cases.emplace_back().resetAll();
+                cases.back().Bindings.append({"S", command, command, "", ""});
+                cases.emplace_back().resetAll();
+                cases.back().Selections.append({"S", command, command, "", {}, 0, ""});
+            }
         }
-        const QStringList lines{
-            "bind q +a",    "bind q \"+a\"", "BIND Q",    "seta x 1", "seta xy 1",
-            "seta x \"1\"", "anything",      "s\u0130 1", "1 suffix", "b"};
-        TemplateMatcher matcher(tables);
-        for (const QString& line : lines) {
-            std::optional<TemplateMatch> expected;
-            for (int i = 0; i < tables.Bindings.Count() && !expected; ++i) {
-                if (auto value = valueFittingTemplate(line, tables.Bindings[i].Command, true)) {
-                    expected = TemplateMatch{EntryKind::Binding, i, *value};
+        QStringList lines;
+        for (const QString& head : heads) {
+            for (const QString& tail : tails + QStringList{" \"+A\"", "\"suffix\""}) {
+                for (const char* value : {"q", "\"1\"", "1 ", ""}) {
+                    lines << head.toUpper() + value + tail;
                 }
             }
-            const std::optional<TemplateMatch> found = matcher.firstFit(line);
-            QVERIFY2(found.has_value() == expected.has_value(), qPrintable(line));
-            if (found) {
-                QCOMPARE(found->index, expected->index);
-                QCOMPARE(found->value, expected->value);
+        }
+        for (const GameSetTables& tables : cases) {
+            TemplateMatcher matcher(tables);
+            for (const QString& line : lines) {
+                const std::optional<TemplateMatch> expected = firstFitByScan(tables, line);
+                const std::optional<TemplateMatch> found = matcher.firstFit(line);
+                QVERIFY2(found.has_value() == expected.has_value(), qPrintable(line));
+                if (found) {
+                    QCOMPARE(found->kind, expected->kind);
+                    QCOMPARE(found->index, expected->index);
+                    QCOMPARE(found->value, expected->value);
+                }
             }
         }
     }
