@@ -1,0 +1,104 @@
+#include "menu/ExistingConfig.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <chrono>
+
+#include "editor/Form3.h"
+#include "editor/GameSetLoading.h"
+#include "gamesets/Form2.h"
+#include "menu/ConfigScriptReader.h"
+#include "model/GameSetTables.h"
+#include "output/Form6.h"
+#include "ui/FileListBox.h"
+#include "ui/MessageBox.h"
+#include "ui/ProgramControl.h"
+#include "ui/ProgramFolder.h"
+#include "ui/TextFile.h"
+#include "ui/TreeView.h"
+
+namespace scriptloom {
+
+namespace {
+
+// How often the windows get their turn while a script is read.
+constexpr std::chrono::milliseconds kEventInterval(30);
+
+// Loads and marks as in use every item of the game set list with exactly this name. The list's
+// length is taken once, before the walk.
+void loadAndSelectGameSet(const QString& fileName) {
+    FileListBox* list = Form2::instance()->File1();
+    const int count = list->count();
+    for (int k = 0; k < count; ++k) {
+        if (list->itemName(k) == fileName) {
+            loadGameSetIntoEditor(programfolder::gameSetPath(fileName));
+            list->setSelected(k, true);
+        }
+    }
+}
+
+}  // namespace
+
+bool editExistingConfigFile(const QString& path, QWidget* parent) {
+    // Read first: a script that cannot be read must not cost the user the config now open.
+    const textfile::ReadResult file = textfile::readWholeFile(path);
+    if (!file.ok) {
+        tellUserOfFailure(parent, QStringLiteral("Open..."),
+                          QStringLiteral("Cannot read file %1:\n%2.")
+                              .arg(QDir::toNativeSeparators(path), file.error));
+        return false;
+    }
+
+    Form6* otherCommands = Form6::instance();
+    otherCommands->show();
+    otherCommands->setText(QString());
+    // The lines are added one by one; the user should not undo them one by one afterwards.
+    const QPointer<QPlainTextEdit> textBox = otherCommands->Text1();
+    textBox->setUndoRedoEnabled(false);
+
+    Form2::instance()->pointFileListAt(programfolder::configDirectory());
+    Form3* editor = Form3::instance();
+    editor->show();
+    programTables().resetAll();
+    editor->TreeView1()->nodes().removeAll();
+    editor->clearLoadProblems();
+
+    // Lines for the other commands are gathered and added together, and the windows get their
+    // turn a few dozen times a second rather than after every line: adding and drawing one line
+    // at a time would make a long script take seconds. Gathered lines are added before any event
+    // runs, so what the user types meanwhile lands after them.
+    QString pendingLines;
+    const auto addPendingLines = [&pendingLines] {
+        if (!pendingLines.isEmpty()) {
+            Form6::instance()->appendText(pendingLines);
+            pendingLines.clear();
+        }
+    };
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
+    ConfigScriptReaderActions actions;
+    actions.loadGameSet = loadAndSelectGameSet;
+    actions.appendOtherCommand = [&pendingLines](const QString& line) {
+        pendingLines += line;
+        pendingLines += QStringLiteral("\r\n");
+    };
+    actions.lineRead = [&] {
+        if (sinceEvents.elapsed() >= kEventInterval.count()) {
+            addPendingLines();
+            doEvents();
+            sinceEvents.restart();
+        }
+    };
+    textfile::LineReader lines(file.bytes);
+    readConfigScript(lines, programTables(), actions);
+    addPendingLines();
+
+    if (!textBox.isNull()) {
+        textBox->setUndoRedoEnabled(true);
+    }
+    return true;
+}
+
+}  // namespace scriptloom

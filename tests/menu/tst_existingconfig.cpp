@@ -1,0 +1,153 @@
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "editor/Form3.h"
+#include "gamesets/Form2.h"
+#include "menu/ExistingConfig.h"
+#include "model/GameSetTables.h"
+#include "output/ConfigWriter.h"
+#include "output/Form5.h"
+#include "output/Form6.h"
+#include "support/TestSupport.h"
+#include "ui/FileListBox.h"
+#include "ui/FolderListBox.h"
+#include "ui/MessageBox.h"
+#include "ui/ProgramControl.h"
+#include "ui/ProgramFolder.h"
+#include "ui/TreeView.h"
+
+using namespace scriptloom;
+
+namespace {
+
+QStringList setsInUse() {
+    QStringList names;
+    const FileListBox* list = Form2::instance()->File1();
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->isSelected(i)) {
+            names << list->itemName(i);
+        }
+    }
+    return names;
+}
+
+QStringList values() {
+    const GameSetTables& tables = programTables();
+    QStringList out;
+    for (int i = 0; i < tables.Bindings.Count(); ++i) {
+        out << tables.Bindings[i].Name + u'=' + tables.Bindings[i].Value;
+    }
+    for (int i = 0; i < tables.Switches.Count(); ++i) {
+        out << tables.Switches[i].Name + u'=' + tables.Switches[i].State;
+    }
+    for (int i = 0; i < tables.Selections.Count(); ++i) {
+        out << tables.Selections[i].Name + u'=' + tables.Selections[i].Choice;
+    }
+    return out;
+}
+
+}  // namespace
+
+class ExistingConfigTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir programFolder_;
+    QTemporaryDir scripts_;
+    QStringList messages_;
+
+    // A new config from both sets, values of every kind, and free lines typed by the user.
+    void makeConfig() {
+        Form2* picker = Form2::instance();
+        picker->pointFileListAt(programfolder::configDirectory());
+        picker->File1()->setSelected(0, true);
+        picker->File1()->setSelected(1, true);
+        QTest::mouseClick(picker->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        programTables().Bindings[0].Value = "MOUSE1";
+        programTables().Switches[0].State = "0";
+        programTables().Selections[0].Choice = "110";
+        Form6* other = Form6::instance();
+        other->show();
+        QTest::keyClicks(other->Text1(), QString::fromUtf8("say\u00A0hi"));
+        QTest::keyClick(other->Text1(), Qt::Key_Return);
+        QTest::keyClicks(other->Text1(), "echo two");
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        programfolder::setOverride(programFolder_.path());
+        setEndProgramHandler([] {});
+        setFailureMessageHandler(
+            [this](QWidget*, const QString&, const QString& text) { messages_ << text; });
+        QVERIFY(test::writeFile(
+            programFolder_.filePath("config/hud.set"),
+            test::crlfLines({"SWITCH", "Counters", "Frame rate", "seta cg_drawFPS *x", "",
+                             "SELECTIONS", "View", "Field of view", "seta cg_fov *x", "", "SELECT",
+                             "90", "SELECT", "110", "END"})));
+        QVERIFY(test::writeFile(programFolder_.filePath("config/keys.set"),
+                                test::crlfLines({"BINDING", "Firing", "Fire",
+                                                 R"(bind *x "+attack")", "Usual key: MOUSE1"})));
+    }
+
+    void cleanup() {
+        discardAllWindows();
+        messages_.clear();
+    }
+
+    // A config made in the windows, saved and opened again gives back its sets, values and free
+    // lines; the saved file is CR LF lines in Windows-1252.
+    void savedConfigOpensAgainAsItWas() {
+        makeConfig();
+        const QStringList madeValues = values();
+        Form5* saver = Form5::instance();
+        saver->show();
+        QVERIFY(saver->Dir1()->setPath(scripts_.path()));
+        saver->findChild<QLineEdit*>("Text1")->setText("round.cfg");
+        QTest::mouseClick(saver->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        const QString path = scripts_.filePath("round.cfg");
+        QFile saved(path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        QVERIFY(
+            bytes.contains("//LOAD hud.set\r\n//LOAD keys.set\r\n\r\nsay\xA0hi\r\necho two\r\n"));
+        QVERIFY(bytes.contains(
+            "\r\nbind MOUSE1 \"+attack\"\r\nseta cg_fov 110\r\nseta cg_drawFPS 0\r\n"));
+
+        // Another config in between, which opening the script replaces.
+        Form2::instance()->File1()->setSelected(0, false);
+        programTables().resetAll();
+        Form6::instance()->setText("left over");
+
+        QVERIFY(editExistingConfigFile(path));
+        QCOMPARE(setsInUse(), QStringList({"hud.set", "keys.set"}));
+        QCOMPARE(values(), madeValues);
+        QCOMPARE(Form6::instance()->text(),
+                 QString(kConfigMarkerLine) + QString::fromUtf8("\r\nsay\u00A0hi\r\necho two\r\n"));
+        QVERIFY(Form6::instance()->isVisible());
+        QVERIFY(Form3::instance()->isVisible());
+        QCOMPARE(Form3::instance()->TreeView1()->nodes().count(), 6);
+        QVERIFY(messages_.isEmpty());
+    }
+
+    void aScriptThatCannotBeRead_changesNothingAndSaysWhy() {
+        makeConfig();
+        const QStringList before = values();
+        const QString missing = scripts_.filePath("missing.cfg");
+        QVERIFY(!editExistingConfigFile(missing));
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY2(messages_[0].startsWith("Cannot read file " + QDir::toNativeSeparators(missing)),
+                 qPrintable(messages_[0]));
+        QCOMPARE(values(), before);
+        QCOMPARE(setsInUse(), QStringList({"hud.set", "keys.set"}));
+        QCOMPARE(Form6::instance()->text(), QString::fromUtf8("say\u00A0hi\r\necho two"));
+        QCOMPARE(Form3::instance()->TreeView1()->nodes().count(), 6);
+    }
+};
+
+QTEST_MAIN(ExistingConfigTest)
+#include "tst_existingconfig.moc"
