@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "editor/Form3.h"
 #include "editor/GameSetLoading.h"
 #include "model/GameSetLoader.h"
@@ -51,38 +52,12 @@ QByteArray bigGameSet() {
     return out.bytes();
 }
 
-// Peak and current resident memory of the process, in MiB, from /proc.
-double procStatusMiB(const char* field) {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(field)) {
-            return line.mid(static_cast<int>(qstrlen(field)))
-                       .trimmed()
-                       .split(' ')
-                       .first()
-                       .toDouble() /
-                   1024.0;
-        }
-    }
-    return -1;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    bench::preferOffscreen();
     QApplication app(argc, argv);
-    const double rssAtStart = procStatusMiB("VmRSS:");
+    const double rssAtStart = bench::procStatusMiB("VmRSS:");
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("big.set"));
     QFile file(path);
@@ -97,7 +72,7 @@ int main(int argc, char* argv[]) {
     Form3* editor = Form3::instance();
     editor->show();
     QCoreApplication::processEvents();
-    const double rssBefore = procStatusMiB("VmRSS:");
+    const double rssBefore = bench::procStatusMiB("VmRSS:");
     std::vector<double> editorRuns;
     for (int run = 0; run < 5; ++run) {
         programTables().resetAll();
@@ -111,11 +86,11 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
     std::printf(
         "load into the tables and the editor's tree: median %.1f ms over 5 runs (min %.1f)\n",
-        median(editorRuns), *std::min_element(editorRuns.begin(), editorRuns.end()));
+        bench::median(editorRuns), *std::min_element(editorRuns.begin(), editorRuns.end()));
     std::printf(
         "memory: resident %.1f MiB at start, %.1f MiB with the editor shown, %.1f MiB loaded; "
         "peak %.1f MiB\n",
-        rssAtStart, rssBefore, procStatusMiB("VmRSS:"), procStatusMiB("VmHWM:"));
+        rssAtStart, rssBefore, bench::procStatusMiB("VmRSS:"), bench::procStatusMiB("VmHWM:"));
 
     TreeView* tree = editor->TreeView1();
     tree->selectNode(tree->nodes().count());
@@ -141,7 +116,7 @@ int main(int argc, char* argv[]) {
         coreRuns.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
     std::printf("load into tables and a bare node tree: median %.1f ms over 5 runs\n",
-                median(coreRuns));
+                bench::median(coreRuns));
 
     discardAllWindows();
     return 0;
