@@ -27,6 +27,16 @@ FileListBox* Form2::File1() const {
     return ui->File1;
 }
 
+QStringList Form2::gameSetsInUse() const {
+    QStringList names;
+    for (int i = 0; i < ui->File1->count(); ++i) {
+        if (ui->File1->isSelected(i)) {
+            names << ui->File1->itemName(i);
+        }
+    }
+    return names;
+}
+
 void Form2::pointFileListAt(const QString& folder) {
     pointGameSetListAt(*ui->File1, *ui->lblStatus, folder);
 }

@@ -23,6 +23,8 @@ public:
     ~Form2() override;
 
     FileListBox* File1() const;
+    // The game sets the config uses: the names of the items selected in File1, in list order.
+    QStringList gameSetsInUse() const;
     // Points File1 at a folder, reading it afresh with nothing selected, and says so when the
     // folder cannot be listed.
     void pointFileListAt(const QString& folder);

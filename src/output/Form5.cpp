@@ -16,22 +16,6 @@
 
 namespace scriptloom {
 
-namespace {
-
-// The game sets in use: the selected items of the game set list, in list order.
-QStringList gameSetsInUse() {
-    const FileListBox* list = Form2::instance()->File1();
-    QStringList names;
-    for (int i = 0; i < list->count(); ++i) {
-        if (list->isSelected(i)) {
-            names << list->itemName(i);
-        }
-    }
-    return names;
-}
-
-}  // namespace
-
 Form5::Form5() : ui(std::make_unique<Ui::Form5>()) {
     setAttribute(Qt::WA_DeleteOnClose);
     ui->setupUi(this);
@@ -90,7 +74,8 @@ void Form5::Dir1_Change() {
 // dialog hides; on failure the old file stays as it was, the dialog stays, and the user is told.
 void Form5::Command1_Click() {
     const QString path = configScriptPath(ui->Dir1->path(), ui->Text1->text());
-    const ConfigScriptContents contents{gameSetsInUse(), Form6::instance()->text(),
+    const ConfigScriptContents contents{Form2::instance()->gameSetsInUse(),
+                                        Form6::instance()->text(),
                                         ui->Check1->value() == CheckBox::kChecked};
     const textfile::WriteResult result =
         textfile::writeWholeFile(path, writeConfigScript(contents, programTables()));

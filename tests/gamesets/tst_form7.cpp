@@ -33,17 +33,6 @@ private:
         return names;
     }
 
-    static QStringList setsInUse() {
-        QStringList names;
-        const FileListBox* list = Form2::instance()->File1();
-        for (int i = 0; i < list->count(); ++i) {
-            if (list->isSelected(i)) {
-                names << list->itemName(i);
-            }
-        }
-        return names;
-    }
-
 private Q_SLOTS:
     void initTestCase() {
         programfolder::setOverride(programFolder_.path());
@@ -87,7 +76,7 @@ private Q_SLOTS:
         QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
 
         QVERIFY(!dialog->isVisible());
-        QCOMPARE(setsInUse(), inUse);
+        QCOMPARE(Form2::instance()->gameSetsInUse(), inUse);
         QCOMPARE(bindingNames(), entries);
         QCOMPARE(Form3::instance()->TreeView1()->nodes().count(), entries.size() + 1);
         QFile::remove(programFolder_.filePath("config/c.set"));

@@ -25,17 +25,6 @@ using namespace scriptloom;
 
 namespace {
 
-QStringList setsInUse() {
-    QStringList names;
-    const FileListBox* list = Form2::instance()->File1();
-    for (int i = 0; i < list->count(); ++i) {
-        if (list->isSelected(i)) {
-            names << list->itemName(i);
-        }
-    }
-    return names;
-}
-
 QStringList values() {
     const GameSetTables& tables = programTables();
     QStringList out;
@@ -124,7 +113,7 @@ private Q_SLOTS:
         Form6::instance()->setText("left over");
 
         QVERIFY(editExistingConfigFile(path));
-        QCOMPARE(setsInUse(), QStringList({"hud.set", "keys.set"}));
+        QCOMPARE(Form2::instance()->gameSetsInUse(), QStringList({"hud.set", "keys.set"}));
         QCOMPARE(values(), madeValues);
         QCOMPARE(Form6::instance()->text(),
                  QString(kConfigMarkerLine) + QString::fromUtf8("\r\nsay\u00A0hi\r\necho two\r\n"));
@@ -143,7 +132,7 @@ private Q_SLOTS:
         QVERIFY2(messages_[0].startsWith("Cannot read file " + QDir::toNativeSeparators(missing)),
                  qPrintable(messages_[0]));
         QCOMPARE(values(), before);
-        QCOMPARE(setsInUse(), QStringList({"hud.set", "keys.set"}));
+        QCOMPARE(Form2::instance()->gameSetsInUse(), QStringList({"hud.set", "keys.set"}));
         QCOMPARE(Form6::instance()->text(), QString::fromUtf8("say\u00A0hi\r\necho two"));
         QCOMPARE(Form3::instance()->TreeView1()->nodes().count(), 6);
     }
