@@ -52,21 +52,6 @@ struct Outcome {
     int linesRead = 0;
 };
 
-QStringList valuesOf(const GameSetTables& tables) {
-    QStringList values;
-    const auto collect = [&](const auto& table, auto field) {
-        for (int i = 0; i < table.Count(); ++i) {
-            if (!(table[i].*field).isEmpty()) {
-                values << table[i].Name + u'=' + table[i].*field;
-            }
-        }
-    };
-    collect(tables.Bindings, &BindingEntry::Value);
-    collect(tables.Switches, &SwitchEntry::State);
-    collect(tables.Selections, &SelectionEntry::Choice);
-    return values;
-}
-
 Outcome read(const QByteArray& script) {
     Outcome outcome;
     GameSetTables& tables = outcome.tables;
@@ -83,7 +68,7 @@ Outcome read(const QByteArray& script) {
     actions.lineRead = [&] { ++outcome.linesRead; };
     textfile::LineReader lines(script);
     readConfigScript(lines, tables, actions);
-    outcome.values = valuesOf(tables);
+    outcome.values = test::entryValues(tables);
     return outcome;
 }
 
@@ -201,7 +186,7 @@ private Q_SLOTS:
 
         const Outcome reopened = read(first);
         QCOMPARE(reopened.loaded, sets);
-        QCOMPARE(reopened.values, valuesOf(tables));
+        QCOMPARE(reopened.values, test::entryValues(tables));
         const QString marker(kConfigMarkerLine);
         const QStringList commentLines{"// Comment of Fire", "// Comment of Player name",
                                        "// Comment of Field of view", "// Comment of Frame rate"};

@@ -23,25 +23,6 @@
 
 using namespace scriptloom;
 
-namespace {
-
-QStringList values() {
-    const GameSetTables& tables = programTables();
-    QStringList out;
-    for (int i = 0; i < tables.Bindings.Count(); ++i) {
-        out << tables.Bindings[i].Name + u'=' + tables.Bindings[i].Value;
-    }
-    for (int i = 0; i < tables.Switches.Count(); ++i) {
-        out << tables.Switches[i].Name + u'=' + tables.Switches[i].State;
-    }
-    for (int i = 0; i < tables.Selections.Count(); ++i) {
-        out << tables.Selections[i].Name + u'=' + tables.Selections[i].Choice;
-    }
-    return out;
-}
-
-}  // namespace
-
 class ExistingConfigTest : public QObject {
     Q_OBJECT
 
@@ -92,7 +73,7 @@ private Q_SLOTS:
     // lines; the saved file is CR LF lines in Windows-1252.
     void savedConfigOpensAgainAsItWas() {
         makeConfig();
-        const QStringList madeValues = values();
+        const QStringList madeValues = test::entryValues(programTables());
         Form5* saver = Form5::instance();
         saver->show();
         QVERIFY(saver->Dir1()->setPath(scripts_.path()));
@@ -114,7 +95,7 @@ private Q_SLOTS:
 
         QVERIFY(editExistingConfigFile(path));
         QCOMPARE(Form2::instance()->gameSetsInUse(), QStringList({"hud.set", "keys.set"}));
-        QCOMPARE(values(), madeValues);
+        QCOMPARE(test::entryValues(programTables()), madeValues);
         QCOMPARE(Form6::instance()->text(),
                  QString(kConfigMarkerLine) + QString::fromUtf8("\r\nsay\u00A0hi\r\necho two\r\n"));
         QVERIFY(Form6::instance()->isVisible());
@@ -125,13 +106,13 @@ private Q_SLOTS:
 
     void aScriptThatCannotBeRead_changesNothingAndSaysWhy() {
         makeConfig();
-        const QStringList before = values();
+        const QStringList before = test::entryValues(programTables());
         const QString missing = scripts_.filePath("missing.cfg");
         QVERIFY(!editExistingConfigFile(missing));
         QCOMPARE(messages_.size(), 1);
         QVERIFY2(messages_[0].startsWith("Cannot read file " + QDir::toNativeSeparators(missing)),
                  qPrintable(messages_[0]));
-        QCOMPARE(values(), before);
+        QCOMPARE(test::entryValues(programTables()), before);
         QCOMPARE(Form2::instance()->gameSetsInUse(), QStringList({"hud.set", "keys.set"}));
         QCOMPARE(Form6::instance()->text(), QString::fromUtf8("say\u00A0hi\r\necho two"));
         QCOMPARE(Form3::instance()->TreeView1()->nodes().count(), 6);

@@ -94,15 +94,6 @@ private Q_SLOTS:
         QCOMPARE(written, golden(goldenFile));
     }
 
-    void writingChangesNothing() {
-        GameSetTables tables;
-        tables.resetAll();
-        fillEntries(tables);
-        const ConfigScriptContents contents{{"a.set"}, "echo", true};
-        QCOMPARE(writeConfigScript(contents, tables), writeConfigScript(contents, tables));
-        QCOMPARE(tables.Selections[0].Choice, QString("2 - High"));
-    }
-
     void scriptPathJoinsFolderAndNameAsTyped_data() {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("name");

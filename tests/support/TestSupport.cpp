@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "model/GameSetTables.h"
 #include "ui/NodeTree.h"
 #include "ui/TextFile.h"
 
@@ -15,6 +16,21 @@ QByteArray crlfLines(const QStringList& lines) {
         writer.writeLine(line);
     }
     return writer.bytes();
+}
+
+QStringList entryValues(const GameSetTables& tables) {
+    QStringList values;
+    const auto collect = [&values](const auto& table, auto field) {
+        for (int i = 0; i < table.Count(); ++i) {
+            if (!(table[i].*field).isEmpty()) {
+                values << table[i].Name + u'=' + table[i].*field;
+            }
+        }
+    };
+    collect(tables.Bindings, &BindingEntry::Value);
+    collect(tables.Switches, &SwitchEntry::State);
+    collect(tables.Selections, &SelectionEntry::Choice);
+    return values;
 }
 
 QString treeShape(const NodeTree& tree, int parent) {
@@ -34,6 +50,11 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
 }  // namespace scriptloom::test

@@ -1,15 +1,13 @@
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "support/TestSupport.h"
 #include "ui/TextFile.h"
 
-#ifdef Q_OS_LINUX
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
+#ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
 
@@ -17,52 +15,28 @@ using namespace scriptloom;
 
 namespace {
 
-// Makes a file or folder refuse writes for as long as it lives. Permission bits do not stop root,
-// so for root the file is made immutable instead, where the file system allows it.
-class Unwritable {
-public:
-    explicit Unwritable(const QString& path) : path_(path) { done_ = set(true); }
+// Makes a file or folder refuse writes while it lives. Permission bits do not stop root, so root
+// makes it immutable instead, where the file system allows that.
+struct Unwritable {
+    explicit Unwritable(QString path) : path(std::move(path)) { done = set(true); }
     ~Unwritable() {
-        if (done_) {
+        if (done) {
             set(false);
         }
     }
-    bool done() const { return done_; }
-
-private:
-    bool set(bool on) {
-#ifdef Q_OS_LINUX
+    bool set(bool on) const {
+#ifdef Q_OS_UNIX
         if (geteuid() == 0) {
-            const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_NONBLOCK);
-            int flags = 0;
-            bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-            ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-            if (fd >= 0) {
-                ::close(fd);
-            }
-            return ok;
+            return QProcess::execute("chattr", {on ? "+i" : "-i", path}) == 0;
         }
 #endif
-        const bool folder = QFileInfo(path_).isDir();
-        QFileDevice::Permissions permissions = QFileDevice::ReadOwner;
-        if (folder) {
-            permissions |= QFileDevice::ExeOwner;
-        }
-        if (!on) {
-            permissions |= QFileDevice::WriteOwner;
-        }
-        return QFile::setPermissions(path_, permissions);
+        return QFile::setPermissions(
+            path, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                      (on ? QFileDevice::Permissions() : QFileDevice::WriteOwner));
     }
-
-    QString path_;
-    bool done_ = false;
+    QString path;
+    bool done = false;
 };
-
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 }  // namespace
 
@@ -117,7 +91,7 @@ private Q_SLOTS:
         QVERIFY(test::writeFile(path, "old\r\n"));
         const textfile::WriteResult result = textfile::writeWholeFile(path, "new\r\n");
         QVERIFY2(result.ok, qPrintable(result.error));
-        QCOMPARE(contentsOf(path), QByteArray("new\r\n"));
+        QCOMPARE(test::readFile(path), QByteArray("new\r\n"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.cfg"});
     }
 
@@ -148,7 +122,7 @@ private Q_SLOTS:
         } else if (situation == "read-only file" || situation == "read-only folder") {
             lock =
                 std::make_unique<Unwritable>(situation == "read-only file" ? old : folder.path());
-            if (!lock->done()) {
+            if (!lock->done) {
                 QSKIP("this file system cannot make a file refuse writes");
             }
         } else if (situation == "full disk") {
@@ -164,7 +138,7 @@ private Q_SLOTS:
 
         QVERIFY(!result.ok);
         QVERIFY(!result.error.isEmpty());
-        QCOMPARE(contentsOf(old), QByteArray("old\r\n"));
+        QCOMPARE(test::readFile(old), QByteArray("old\r\n"));
         QCOMPARE(QDir(QFileInfo(target).absolutePath()).entryList(QDir::AllEntries | QDir::Hidden),
                  before);
     }
