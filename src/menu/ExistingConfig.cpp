@@ -54,7 +54,7 @@ bool editExistingConfigFile(const QString& path, QWidget* parent) {
     Form6* otherCommands = Form6::instance();
     otherCommands->show();
     otherCommands->setText(QString());
-    // The lines are added one by one; the user should not undo them one by one afterwards.
+    // The script's lines are not the user's typing: undo must not take them back out.
     const QPointer<QPlainTextEdit> textBox = otherCommands->Text1();
     textBox->setUndoRedoEnabled(false);
 
