@@ -10,6 +10,8 @@
 #include "gamesets/Form7.h"
 #include "model/GameSetTables.h"
 #include "model/TreeAdder.h"
+#include "output/Form5.h"
+#include "output/Form6.h"
 #include "support/TestSupport.h"
 #include "ui/CheckBox.h"
 #include "ui/FileListBox.h"
@@ -68,16 +70,36 @@ private:
         QCOMPARE(tree()->selectedNode(), number);
     }
 
-    // The panel on screen and the help text it shows.
+    // The panel on screen, its help text and the value it shows: "Switch: help = 1".
     QString shownPanel() {
-        for (const auto& [frame, help] :
-             {std::pair{"frmSelection", "Label2"}, std::pair{"frmSwitch", "Label11"},
-              std::pair{"frmBinding", "Label3"}}) {
-            if (control<QGroupBox>(frame)->isVisible()) {
-                return control<QGroupBox>(frame)->title() + ": " + control<QLabel>(help)->text();
+        const QString shown[] = {combo1()->currentText(), QString::number(check1()->value()),
+                                 text1()->text()};
+        const char* panels[][2] = {
+            {"frmSelection", "Label2"}, {"frmSwitch", "Label11"}, {"frmBinding", "Label3"}};
+        for (const int kind : {kSelection, kSwitch, kBinding}) {
+            const auto* frame = control<QGroupBox>(panels[kind][0]);
+            if (frame->isVisible()) {
+                return frame->title() + ": " + control<QLabel>(panels[kind][1])->text() + " = " +
+                       shown[kind];
             }
         }
         return {};
+    }
+
+    // Every entry's value: the Selections', then the Switches', then the Bindings'.
+    static QStringList values() {
+        const GameSetTables& tables = programTables();
+        QStringList out;
+        for (int i = 0; i < tables.Selections.Count(); ++i) {
+            out << tables.Selections[i].Choice;
+        }
+        for (int i = 0; i < tables.Switches.Count(); ++i) {
+            out << tables.Switches[i].State;
+        }
+        for (int i = 0; i < tables.Bindings.Count(); ++i) {
+            out << tables.Bindings[i].Value;
+        }
+        return out;
     }
 
 private Q_SLOTS:
@@ -95,62 +117,76 @@ private Q_SLOTS:
         setEndProgramHandler({});
     }
 
+    // Any node of a name shows the first Selection of that name, else the first Switch, else the
+    // first Binding; showing it stores nothing back into any entry.
     void click_showsTheFirstEntryOfTheName_data() {
-        QTest::addColumn<QList<int>>("kinds");  // entry i has the comment "e<i>", all named "X"
+        QTest::addColumn<QList<int>>("kinds");  // entry i: named "X", comment "e<i>", value "<i>"
         QTest::addColumn<QString>("shown");
         QTest::newRow("selection before switch")
-            << QList<int>{kSwitch, kSelection} << "Selection: e1";
-        QTest::newRow("switch before binding") << QList<int>{kBinding, kSwitch} << "Switch: e1";
-        QTest::newRow("lowest selection") << QList<int>{kSelection, kSelection} << "Selection: e0";
+            << QList<int>{kSwitch, kSelection} << "Selection: e1 = 1";
+        QTest::newRow("switch before binding") << QList<int>{kBinding, kSwitch} << "Switch: e1 = 1";
+        QTest::newRow("lowest selection")
+            << QList<int>{kSelection, kSelection} << "Selection: e0 = 0";
         QTest::newRow("lowest binding")
-            << QList<int>{kBinding, kBinding} << "Binding / Setting: e0";
+            << QList<int>{kBinding, kBinding} << "Binding / Setting: e0 = 0";
     }
     void click_showsTheFirstEntryOfTheName() {
         QFETCH(QList<int>, kinds);
         QFETCH(QString, shown);
         for (int i = 0; i < kinds.size(); ++i) {
-            addEntry(kinds[i], "X", QStringLiteral("e%1").arg(i));
+            addEntry(kinds[i], "X", QStringLiteral("e%1").arg(i), QString::number(i));
         }
+        const QStringList before = values();
         clickNode("X");
         QCOMPARE(shownPanel(), shown);
+        QCOMPARE(values(), before);
     }
 
-    void click_onASectionNode() {
+    // Edits store nothing while no node is selected, nor while the selected node names no entry.
+    void editsWithoutANamedEntry_storeNothing() {
         addEntry(kBinding, "Fire", "fires", {}, "Weapons");
         addEntry(kSwitch, "Weapons", "named like a section");
+        addEntry(kSelection, "", "unnamed");
+        check1()->click();
+        combo1()->setEditText("v");
+        text1()->setText("v");
         clickNode("Fire");
-        // A section node that names no entry changes nothing, and an edit then stores nothing.
         clickNode("S");
-        QCOMPARE(shownPanel(), QStringLiteral("Binding / Setting: fires"));
+        QCOMPARE(shownPanel(), QStringLiteral("Binding / Setting: fires = "));
         text1()->setText("MOUSE1");
-        QCOMPARE(programTables().Bindings[0].Value, QString());
+        QCOMPARE(values(), QStringList(3, QString()));
         // A section node whose text is an entry's name shows that entry.
         QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, tree()->nodeRect(1).center());
-        QCOMPARE(shownPanel(), QStringLiteral("Switch: named like a section"));
+        QCOMPARE(shownPanel(), QStringLiteral("Switch: named like a section = 2"));
     }
 
+    // Showing a switch sets the box from its state; a user's click then never greys it.
     void showingASwitch_setsCheck1FromItsState_data() {
         QTest::addColumn<QString>("state");
         QTest::addColumn<int>("before");  // the box, from the switch shown earlier
-        QTest::addColumn<int>("shown");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("not set is greyed") << "" << 0 << 2 << "";
-        QTest::newRow("off") << "0" << 1 << 0 << "0";
-        QTest::newRow("on") << "1" << 0 << 1 << "1";
-        QTest::newRow("2 is greyed and stored empty") << "2" << 1 << 2 << "";
-        QTest::newRow("other text keeps the box") << "yes" << 1 << 1 << "yes";
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<int>("clicked");
+        QTest::newRow("not set is greyed") << "" << 0 << "" << 2 << 1;
+        QTest::newRow("off") << "0" << 1 << "0" << 0 << 1;
+        QTest::newRow("on") << "1" << 0 << "1" << 1 << 0;
+        QTest::newRow("2 is greyed and stored empty") << "2" << 1 << "" << 2 << 1;
+        QTest::newRow("other text keeps the box") << "yes" << 1 << "yes" << 1 << 0;
     }
     void showingASwitch_setsCheck1FromItsState() {
         QFETCH(QString, state);
         QFETCH(int, before);
-        QFETCH(int, shown);
         QFETCH(QString, stored);
+        QFETCH(int, shown);
+        QFETCH(int, clicked);
         addEntry(kSwitch, "Earlier", {}, QString::number(before));
         addEntry(kSwitch, "X", {}, state);
         clickNode("Earlier");
         clickNode("X");
         QCOMPARE(check1()->value(), shown);
         QCOMPARE(programTables().Switches[1].State, stored);
+        check1()->click();
+        QCOMPARE(programTables().Switches[1].State, QString::number(clicked));
     }
 
     void edits_reachEverySameNamedEntryOfTheirKindOnly_data() {
@@ -176,73 +212,9 @@ private Q_SLOTS:
         } else {
             text1()->setText("1");
         }
-        const GameSetTables& tables = programTables();
-        for (int i = 0; i < 3; ++i) {
-            const auto expected = [&](int k) { return k == kind && i < 2 ? "1" : "old"; };
-            QCOMPARE(tables.Selections[i].Choice, expected(kSelection));
-            QCOMPARE(tables.Switches[i].State, expected(kSwitch));
-            QCOMPARE(tables.Bindings[i].Value, expected(kBinding));
-        }
-    }
-
-    void userEdits_storeAtOnce() {
-        addEntry(kSwitch, "Run", {});
-        addEntry(kBinding, "Jump", {});
-        addEntry(kSelection, "Detail", {});
-        const GameSetTables& tables = programTables();
-
-        // A greyed box becomes checked on the first click, and stays on or off after that.
-        clickNode("Run");
-        const QPoint box(8, check1()->height() / 2);
-        QTest::mouseClick(check1(), Qt::LeftButton, {}, box);
-        QCOMPARE(tables.Switches[0].State, QStringLiteral("1"));
-        QTest::mouseClick(check1(), Qt::LeftButton, {}, box);
-        QCOMPARE(tables.Switches[0].State, QStringLiteral("0"));
-
-        clickNode("Jump");
-        QCOMPARE(text1()->text(), QString());  // an empty value shows an empty box
-        QTest::keyClicks(text1(), "SPA");
-        QCOMPARE(tables.Bindings[0].Value, QStringLiteral("SPA"));
-        QTest::keyClick(text1(), Qt::Key_Backspace);
-        QCOMPARE(tables.Bindings[0].Value, QStringLiteral("SP"));
-
-        clickNode("Detail");
-        QTest::keyClicks(combo1()->lineEdit(), "typed");
-        QCOMPARE(tables.Selections[0].Choice, QStringLiteral("typed"));
-        for (int i = 0; i < 3; ++i) {
-            QTest::keyClick(combo1(), Qt::Key_Down);  // pick the last option
-        }
-        QCOMPARE(tables.Selections[0].Choice, QStringLiteral("2 - High"));
-        QCOMPARE(combo1()->count(), 3);  // nothing typed became a list item
-    }
-
-    void showingAnEntry_storesNothingBack() {
-        // Filling the panel from the first of two same-named entries must not copy its value into
-        // the second, nor store the empty text of the cleared list.
-        addEntry(kSelection, "S1", {}, "chosen");
-        addEntry(kSelection, "S1", {}, "other");
-        addEntry(kBinding, "B1", {}, "F1");
-        addEntry(kBinding, "B1", {}, "F2");
-        clickNode("S1");
-        QCOMPARE(combo1()->currentText(), QStringLiteral("chosen"));
-        clickNode("B1");
-        QCOMPARE(text1()->text(), QStringLiteral("F1"));
-        const GameSetTables& tables = programTables();
-        QCOMPARE(tables.Selections[0].Choice, QStringLiteral("chosen"));
-        QCOMPARE(tables.Selections[1].Choice, QStringLiteral("other"));
-        QCOMPARE(tables.Bindings[1].Value, QStringLiteral("F2"));
-    }
-
-    void withNoSelectedNode_editsStoreNothing() {
-        for (const int k : {kSelection, kSwitch, kBinding}) {
-            addEntry(k, "X", {});
-        }
-        check1()->click();
-        combo1()->setEditText("v");
-        text1()->setText("v");
-        const GameSetTables& tables = programTables();
-        QVERIFY(tables.Selections[0].Choice.isEmpty() && tables.Switches[0].State.isEmpty() &&
-                tables.Bindings[0].Value.isEmpty());
+        QStringList expected(9, "old");
+        expected[kind * 3] = expected[kind * 3 + 1] = "1";
+        QCOMPARE(values(), expected);
     }
 
     void releasingAKey_showsTheEntryUnderTheNewSelection() {
@@ -250,56 +222,35 @@ private Q_SLOTS:
         addEntry(kSwitch, "Second", "two");
         clickNode("First");
         QTest::keyClick(tree(), Qt::Key_Down);
-        QCOMPARE(shownPanel(), QStringLiteral("Switch: two"));
+        QCOMPARE(shownPanel(), QStringLiteral("Switch: two = 2"));
     }
 
     void closingTheEditor_endsTheProgram() {
         form_->close();
         QCOMPARE(programEnds_, 1);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!Form3::exists());
     }
 
-    void buttons_showTheirWindows_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("Save...") << "Command1"
-                                 << "Save Config File";
-        QTest::newRow("Add Game Set...") << "Command4"
-                                         << "Scriptloom";
-        QTest::newRow("Add other commands") << "Command5"
-                                            << "Config Editor's Text Editor";
-    }
-    void buttons_showTheirWindows() {
-        QFETCH(QString, button);
-        QFETCH(QString, caption);
-        QTest::mouseClick(control<QPushButton>(qPrintable(button)), Qt::LeftButton);
-        QWidget* shown = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window != form_ && window->isVisible()) {
-                shown = window;
-            }
-        }
-        QVERIFY(shown != nullptr);
-        QCOMPARE(shown->windowTitle(), caption);
-        QVERIFY(form_->isVisible());
-    }
-
-    // The list of sets to add is read again on each press, so a set written meanwhile is offered;
-    // a missing config directory is named under the empty list.
-    void addGameSet_readsTheConfigDirectoryEachTime() {
+    // Each button opens its window beside the editor. "Add Game Set..." reads the config directory
+    // again on each press, so a set written meanwhile is offered, and a missing one is named.
+    void buttons_openTheirWindows() {
         QTemporaryDir programFolder;
         programfolder::setOverride(programFolder.path());
-        auto* button = control<QPushButton>("Command4");
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(Form7::instance()->File1()->count(), 0);
-        QVERIFY(
-            Form7::instance()->findChild<QLabel*>("lblStatus")->text().contains("does not exist"));
-
+        for (const char* button : {"Command1", "Command4", "Command5"}) {
+            QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+        }
+        QVERIFY(Form5::instance()->isVisible() && Form6::instance()->isVisible());
+        QVERIFY(form_->isVisible() && Form7::instance()->isVisible());
+        // "Main Menu" and "Edit Game Set" open nothing yet, and say so.
+        QVERIFY(!control<QPushButton>("Command2")->isEnabled() &&
+                !control<QPushButton>("Command3")->isEnabled());
+        Form7* dialog = Form7::instance();
+        auto* status = dialog->findChild<QLabel*>("lblStatus");
+        QVERIFY(dialog->File1()->count() == 0 && status->isVisible());
+        QVERIFY(status->text().contains("does not exist"));
         QVERIFY(test::writeFile(programFolder.filePath("config/new.set"), {}));
-        QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(Form7::instance()->File1()->itemName(0), QString("new.set"));
-        QVERIFY(Form7::instance()->findChild<QLabel*>("lblStatus")->isHidden());
+        QTest::mouseClick(control<QPushButton>("Command4"), Qt::LeftButton);
+        QCOMPARE(dialog->File1()->itemName(0), QString("new.set"));
+        QVERIFY(status->isHidden());
         programfolder::setOverride({});
     }
 };

@@ -20,136 +20,78 @@ class Form2Test : public QObject {
 
 private:
     QTemporaryDir programFolder_;
-    Form2* form_ = nullptr;
 
-    // A game set of one Binding per name, in a section named after the file.
-    void writeSet(const QString& fileName, const QStringList& names) {
-        QStringList lines;
-        for (const QString& name : names) {
-            lines << "BINDING" << fileName << name << "bind *x"
-                  << "";
-        }
-        QVERIFY(
-            test::writeFile(programFolder_.filePath("config/" + fileName), test::crlfLines(lines)));
+    // Writes a game set of the given lines, separated by commas.
+    void writeSet(const QString& fileName, const QString& lines) {
+        QVERIFY(test::writeFile(programFolder_.filePath("config/" + fileName),
+                                test::crlfLines(lines.split(u','))));
     }
 
-    void selectAndPressOk(const QStringList& fileNames) {
-        form_->show();
-        for (int i = 0; i < form_->File1()->count(); ++i) {
-            form_->File1()->setSelected(i, fileNames.contains(form_->File1()->itemName(i)));
+    // Picks the sets from a fresh reading of the config directory and presses OK; `vanished` is
+    // removed after the reading.
+    static void selectAndPressOk(const QStringList& fileNames, const QString& vanished = {}) {
+        Form2* form = Form2::instance();
+        form->pointFileListAt(programfolder::configDirectory());
+        form->show();
+        for (int i = 0; i < form->File1()->count(); ++i) {
+            form->File1()->setSelected(i, fileNames.contains(form->File1()->itemName(i)));
         }
-        QTest::mouseClick(form_->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        if (!vanished.isEmpty()) {
+            QVERIFY(QFile::remove(programfolder::gameSetPath(vanished)));
+        }
+        QTest::mouseClick(form->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     }
 
-    QStringList bindingNames() {
-        QStringList names;
-        for (int i = 0; i < programTables().Bindings.Count(); ++i) {
-            names << programTables().Bindings[i].Name;
-        }
-        return names;
-    }
-
-    QString statusLine() { return Form3::instance()->findChild<QLabel*>("lblStatus")->text(); }
+    static QString treeShape() { return test::treeShape(Form3::instance()->TreeView1()->nodes()); }
 
 private Q_SLOTS:
     void initTestCase() {
         programfolder::setOverride(programFolder_.path());
         setEndProgramHandler([] {});
-        writeSet("c.set", {"c1"});
-        writeSet("a.set", {"a1", "a2"});
-        writeSet("b.set", {"b1"});
-    }
-
-    void init() {
-        form_ = Form2::instance();
-        form_->show();
-        form_->pointFileListAt(programfolder::configDirectory());
+        writeSet("c.set", "BINDING,c.set,c1,bind *x,");
+        writeSet("a.set", "BINDING,a.set,a1,,,BINDING,a.set,a2,,");
+        writeSet("b.set", "BINDING,b.set,b1,,");
+        writeSet("notes.txt", "BINDING,notes,n1,,");
     }
 
     void cleanup() { discardAllWindows(); }
-
-    void ok_withNothingSelected_opensAnEmptyEditor() {
-        programTables().Bindings.append({"old", "old", "", "", ""});
-        selectAndPressOk({});
-        QVERIFY(Form3::instance()->isVisible());
-        QVERIFY(!form_->isVisible());
-        QCOMPARE(programTables().Bindings.Count(), 0);
-        QCOMPARE(programTables().Selections.Capacity(), 30);
-        QCOMPARE(Form3::instance()->TreeView1()->nodes().count(), 0);
-    }
 
     void ok_loadsTheSelectedSetsInListOrder_withTheEditorBusy() {
         QList<std::int16_t> pointers;
         connect(Form3::instance()->TreeView1()->model(), &QAbstractItemModel::rowsInserted, this,
                 [&pointers] { pointers << mousePointer(Form3::instance()); });
-        selectAndPressOk({"c.set", "a.set"});
-        QCOMPARE(bindingNames(), QStringList({"a1", "a2", "c1"}));
-        QCOMPARE(test::treeShape(Form3::instance()->TreeView1()->nodes()),
-                 QStringLiteral("1:a.set/1(2:a1/3,3:a2/3) 4:c.set/1(5:c1/3)"));
+        selectAndPressOk({"c.set", "a.set", "notes.txt"});
+        QVERIFY(Form3::instance()->isVisible() && !Form2::instance()->isVisible());
+        QCOMPARE(Form2::instance()->File1()->count(), 3);
+        QCOMPARE(treeShape(), QStringLiteral("1:a.set/1(2:a1/3,3:a2/3) 4:c.set/1(5:c1/3)"));
         QCOMPARE(pointers, QList<std::int16_t>(5, kBusyPointer));
         QCOMPARE(mousePointer(Form3::instance()), kDefaultPointer);
         // Hidden, the dialog keeps its selection as the record of the sets in use.
-        QVERIFY(form_->File1()->isSelected(0) && !form_->File1()->isSelected(1));
+        QCOMPARE(Form2::instance()->gameSetsInUse(), QStringList({"a.set", "c.set"}));
     }
 
-    void aSecondOk_keepsNothingOfTheFirstModel() {
-        selectAndPressOk({"a.set", "b.set"});
-        Form3::instance()->TreeView1()->selectNode(2);
-        selectAndPressOk({"c.set"});
-        QCOMPARE(bindingNames(), QStringList({"c1"}));
-        QCOMPARE(Form3::instance()->TreeView1()->nodes().count(), 2);
-        QCOMPARE(Form3::instance()->TreeView1()->selectedNode(), 0);
-    }
+    // Every problem of a load is kept, the first three on the status line; a set removed after
+    // the list was read is one of them. Each OK starts a new config from nothing.
+    void aSecondOk_keepsNothingOfTheFirst() {
+        const QString selection = "SELECTIONS,S,x,c,," + QString("SELECT,o,").repeated(22) + "END,";
+        writeSet("many.set", selection.repeated(5));
+        writeSet("gone.set", "");
+        selectAndPressOk({"b.set", "gone.set", "many.set"}, "gone.set");
+        const auto* status = Form3::instance()->findChild<QLabel*>("lblStatus");
+        QVERIFY2(status->text().contains("gone.set") && status->text().count("22 options") == 2 &&
+                     status->text().contains("3 more"),
+                 qPrintable(status->text()));
+        QCOMPARE(status->toolTip().count("22 options"), 5);
 
-    void aSetThatVanishedAfterListing_isReportedAndTheOthersLoad() {
-        writeSet("gone.set", {"g1"});
-        form_->pointFileListAt(programfolder::configDirectory());
-        QVERIFY(QFile::remove(programFolder_.filePath("config/gone.set")));
-        selectAndPressOk({"b.set", "gone.set"});
-        QCOMPARE(bindingNames(), QStringList({"b1"}));
-        QVERIFY2(statusLine().contains("gone.set"), qPrintable(statusLine()));
-        selectAndPressOk({"b.set"});
-        QVERIFY(statusLine().isEmpty());  // a new config starts with a clean status line
-    }
-
-    void manyProblems_showTheFirstFewAndCountTheRest() {
-        QStringList lines;
-        for (int entry = 0; entry < 5; ++entry) {
-            lines << "SELECTIONS"
-                  << "S" << QStringLiteral("sel%1").arg(entry) << "c"
-                  << "";
-            for (int option = 0; option < 22; ++option) {
-                lines << "SELECT"
-                      << "o";
-            }
-            lines << "END";
-        }
-        QVERIFY(
-            test::writeFile(programFolder_.filePath("config/many.set"), test::crlfLines(lines)));
-        form_->pointFileListAt(programfolder::configDirectory());
-        selectAndPressOk({"many.set"});
+        selectAndPressOk({"b.set", "many.set"});
         QCOMPARE(programTables().Selections.Count(), 5);
-        QCOMPARE(statusLine().count("22 options"), 3);
-        QVERIFY(statusLine().contains("2 more"));
-        const QString all = Form3::instance()->findChild<QLabel*>("lblStatus")->toolTip();
-        QCOMPARE(all.count("22 options"), 5);
-        QVERIFY(QFile::remove(programFolder_.filePath("config/many.set")));
-    }
-
-    void aMissingConfigDirectory_isSaidInTheDialog() {
-        form_->pointFileListAt(programFolder_.filePath("nowhere"));
-        QCOMPARE(form_->File1()->count(), 0);
-        QVERIFY(form_->findChild<QLabel*>("lblStatus")->text().contains("nowhere"));
-    }
-
-    void closingThroughTheFrame_discardsTheWindowAndItsSelection() {
-        form_->File1()->setSelected(0, true);
-        form_->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!Form2::exists());
-        QVERIFY(!Form2::instance()->isVisible());  // created afresh, hidden, with an empty list
-        QCOMPARE(Form2::instance()->File1()->count(), 0);
-        QCOMPARE(Form2::instance()->File1()->pattern(), QStringLiteral("*.set"));
+        QVERIFY(!status->toolTip().contains("gone.set") && status->text().contains("2 more"));
+        Form3::instance()->TreeView1()->selectNode(2);
+        selectAndPressOk({"b.set"});
+        QCOMPARE(treeShape(), QStringLiteral("1:b.set/1(2:b1/3)"));
+        QCOMPARE(programTables().Selections.Count(), 0);
+        QCOMPARE(Form3::instance()->TreeView1()->selectedNode(), 0);
+        QVERIFY(status->text().isEmpty());
     }
 };
 

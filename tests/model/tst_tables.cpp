@@ -4,66 +4,26 @@
 
 using namespace scriptloom;
 
-namespace {
-SwitchEntry named(const QString& name) {
-    return SwitchEntry{{}, name, {}, {}, {}};
-}
-QString nameOf(int index) {
-    return QStringLiteral("entry %1").arg(index);
-}
-}  // namespace
-
 class TablesTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void append_growsByFiveWhenCountReachesCapacity_data() {
-        QTest::addColumn<bool>("reset");
-        QTest::addColumn<int>("appends");
-        QTest::addColumn<int>("capacity");
-        QTest::newRow("30th after a reset fills slot 29") << true << 30 << 30;
-        QTest::newRow("31st after a reset") << true << 31 << 35;
-        QTest::newRow("first on a never-reset table") << false << 1 << 5;
-        QTest::newRow("6th on a never-reset table") << false << 6 << 10;
-    }
-    void append_growsByFiveWhenCountReachesCapacity() {
-        QFETCH(bool, reset);
-        QFETCH(int, appends);
-        QFETCH(int, capacity);
+    // Names are matched exactly, every entry of a name is found lowest first, and a reset forgets
+    // them all. The table's largest size is checked where the loader meets a full table.
+    void entries_areFoundByExactNameUntilAReset() {
         Table<SwitchEntry> table;
-        if (reset) {
-            table.reset();
+        for (const char* name : {"Crouch", "Jump", "Crouch", "a", "b", "c"}) {
+            QVERIFY(table.append(SwitchEntry{{}, name, {}, {}, {}}));
         }
-        for (int i = 0; i < appends; ++i) {
-            QVERIFY(table.append(named(nameOf(i))));
-        }
-        QCOMPARE(table.Count(), appends);
-        QCOMPARE(table.Capacity(), capacity);
-        QCOMPARE(table.slotCount(), capacity + 1);
-        // Growing keeps the earlier slots; the slot with index Count exists and is empty.
-        for (int i = 0; i < appends; ++i) {
-            QCOMPARE(table.firstNamed(nameOf(i)), i);
-        }
-        QVERIFY(table[appends].Name.isEmpty());
-    }
-
-    void sameNames_areAllKeptLowestFirst_untilAReset() {
-        Table<SwitchEntry> table;
-        for (const char* name : {"Crouch", "Jump", "Crouch"}) {
-            QVERIFY(table.append(named(QLatin1String(name))));
-        }
-        QCOMPARE(table.indicesNamed(QStringLiteral("Crouch")), (QList<std::int16_t>{0, 2}));
-        QCOMPARE(table.firstNamed(QStringLiteral("crouch")), -1);  // names match exactly
-        QCOMPARE(table.firstNamed(QStringLiteral("Crouch ")), -1);
-
+        QCOMPARE(table[4].Name, QStringLiteral("b"));  // growing keeps the earlier slots
+        QCOMPARE(table.indicesNamed("Crouch"), (QList<std::int16_t>{0, 2}));
+        QCOMPARE(table.firstNamed("crouch"), -1);
+        QCOMPARE(table.firstNamed("Crouch "), -1);
         table.reset();
         QCOMPARE(table.Count(), 0);
-        QCOMPARE(table.Capacity(), 30);
-        QCOMPARE(table.slotCount(), 31);
-        QVERIFY(table[0].Name.isEmpty());
-        QCOMPARE(table.firstNamed(QStringLiteral("Jump")), -1);
-        QVERIFY(table.append(named(QStringLiteral("Crouch"))));
-        QCOMPARE(table.indicesNamed(QStringLiteral("Crouch")), (QList<std::int16_t>{0}));
+        QCOMPARE(table.firstNamed("Jump"), -1);
+        QVERIFY(table.append(SwitchEntry{{}, "Jump", {}, {}, {}}));
+        QCOMPARE(table.indicesNamed("Jump"), (QList<std::int16_t>{0}));
     }
 };
 
