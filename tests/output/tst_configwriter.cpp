@@ -93,28 +93,6 @@ private Q_SLOTS:
             writeConfigScript(ConfigScriptContents{gameSets, otherCommands, comments}, tables);
         QCOMPARE(written, golden(goldenFile));
     }
-
-    void scriptPathJoinsFolderAndNameAsTyped_data() {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("path");
-        QTest::newRow("no extension added") << "/home/p/baseq3"
-                                            << "autoexec"
-                                            << "/home/p/baseq3/autoexec";
-        QTest::newRow("root folder") << "/"
-                                     << "NoName.cfg"
-                                     << "/NoName.cfg";
-        QTest::newRow("empty name") << "/tmp"
-                                    << ""
-                                    << "/tmp/";
-    }
-
-    void scriptPathJoinsFolderAndNameAsTyped() {
-        QFETCH(QString, folder);
-        QFETCH(QString, name);
-        QFETCH(QString, path);
-        QCOMPARE(configScriptPath(folder, name), path);
-    }
 };
 
 QTEST_GUILESS_MAIN(ConfigWriterTest)
