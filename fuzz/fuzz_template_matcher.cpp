@@ -8,32 +8,10 @@
 
 #include "menu/CommandTemplates.h"
 #include "model/GameSetTables.h"
+#include "support/TemplateScan.h"
 #include "ui/TextFile.h"
 
 using namespace scriptloom;
-
-namespace {
-
-std::optional<TemplateMatch> firstFitByScan(const GameSetTables& tables, const QString& line) {
-    for (int i = 0; i < tables.Bindings.Count(); ++i) {
-        if (auto value = valueFittingTemplate(line, tables.Bindings[i].Command, true)) {
-            return TemplateMatch{EntryKind::Binding, i, *value};
-        }
-    }
-    for (int i = 0; i < tables.Switches.Count(); ++i) {
-        if (auto value = valueFittingTemplate(line, tables.Switches[i].Command, false)) {
-            return TemplateMatch{EntryKind::Switch, i, *value};
-        }
-    }
-    for (int i = 0; i < tables.Selections.Count(); ++i) {
-        if (auto value = valueFittingTemplate(line, tables.Selections[i].Command, false)) {
-            return TemplateMatch{EntryKind::Selection, i, *value};
-        }
-    }
-    return std::nullopt;
-}
-
-}  // namespace
 
 // The first byte says how many of the lines that follow are templates; the rest are script lines.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -66,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TemplateMatcher matcher(tables);
     while (!lines.atEnd()) {
         const QString line = lines.readLine();
-        const std::optional<TemplateMatch> expected = firstFitByScan(tables, line);
+        const std::optional<TemplateMatch> expected = test::firstFitByScan(tables, line);
         const std::optional<TemplateMatch> found = matcher.firstFit(line);
         if (found.has_value() != expected.has_value() ||
             (found && (found->kind != expected->kind || found->index != expected->index ||

@@ -5,6 +5,7 @@
 #include "model/GameSetLoader.h"
 #include "model/GameSetTables.h"
 #include "output/ConfigWriter.h"
+#include "support/TemplateScan.h"
 #include "support/TestSupport.h"
 #include "ui/NodeTree.h"
 #include "ui/TextFile.h"
@@ -70,26 +71,6 @@ Outcome read(const QByteArray& script) {
     readConfigScript(lines, tables, actions);
     outcome.values = test::entryValues(tables);
     return outcome;
-}
-
-// The first fit found the slow way, trying every entry in order.
-std::optional<TemplateMatch> firstFitByScan(const GameSetTables& tables, const QString& line) {
-    for (int i = 0; i < tables.Bindings.Count(); ++i) {
-        if (auto value = valueFittingTemplate(line, tables.Bindings[i].Command, true)) {
-            return TemplateMatch{EntryKind::Binding, i, *value};
-        }
-    }
-    for (int i = 0; i < tables.Switches.Count(); ++i) {
-        if (auto value = valueFittingTemplate(line, tables.Switches[i].Command, false)) {
-            return TemplateMatch{EntryKind::Switch, i, *value};
-        }
-    }
-    for (int i = 0; i < tables.Selections.Count(); ++i) {
-        if (auto value = valueFittingTemplate(line, tables.Selections[i].Command, false)) {
-            return TemplateMatch{EntryKind::Selection, i, *value};
-        }
-    }
-    return std::nullopt;
 }
 
 }  // namespace
@@ -244,7 +225,7 @@ private Q_SLOTS:
         for (const GameSetTables& tables : cases) {
             TemplateMatcher matcher(tables);
             for (const QString& line : lines) {
-                const std::optional<TemplateMatch> expected = firstFitByScan(tables, line);
+                const std::optional<TemplateMatch> expected = test::firstFitByScan(tables, line);
                 const std::optional<TemplateMatch> found = matcher.firstFit(line);
                 QVERIFY2(found.has_value() == expected.has_value(), qPrintable(line));
                 if (found) {
