@@ -11,6 +11,7 @@
 #include "ui/TextFile.h"
 
 using namespace scriptloom;
+using test::gameSetBlock;
 
 namespace {
 
@@ -198,19 +199,6 @@ private:
     NodeTree tree_;
 };
 
-// A block as a game set file holds it, followed by its empty line.
-QStringList block(const char* keyword, const QString& name, const QString& command,
-                  const QString& comment = "Help.", const QStringList& options = {"0", "1"}) {
-    QStringList lines{keyword, "Section", name, command, comment};
-    if (QLatin1String(keyword) == QLatin1String("SELECTIONS")) {
-        for (const QString& option : options) {
-            lines << "SELECT" << option;
-        }
-        lines << "END";
-    }
-    return lines << "";
-}
-
 }  // namespace
 
 Q_DECLARE_METATYPE(QList<GameSetFile>)
@@ -241,9 +229,10 @@ private Q_SLOTS:
         const auto set = [](const QString& name, const QStringList& lines) {
             return GameSetFile{name, test::crlfLines(lines)};
         };
-        const QStringList fire = block("BINDING", "Fire", R"(bind *x "+attack")", "Usual key: A");
-        const QStringList fov = block("SELECTIONS", "Field of view", R"(seta cg_fov "*x")");
-        const QStringList fps = block("SWITCH", "Frame rate", R"(seta cg_drawFPS "*x")");
+        const QStringList fire =
+            gameSetBlock("BINDING", "Fire", R"(bind *x "+attack")", "Usual key: A");
+        const QStringList fov = gameSetBlock("SELECTIONS", "Field of view", R"(seta cg_fov "*x")");
+        const QStringList fps = gameSetBlock("SWITCH", "Frame rate", R"(seta cg_drawFPS "*x")");
 
         QTest::newRow("sets without faults")
             << QList{set("a.set", fire + fov), set("b.set", fps)} << "";
@@ -253,33 +242,34 @@ private Q_SLOTS:
             << QList{GameSetFile{"a.set", test::crlfLines(fps).replace("\r\n", "\n")}}
             << "does not load";
         QTest::newRow("22 options")
-            << QList{set("a.set", block("SELECTIONS", "Picmip", R"(seta r_picmip "*x")", "Help.",
-                                        QStringList(22, "1")))}
+            << QList{set("a.set", gameSetBlock("SELECTIONS", "Picmip", R"(seta r_picmip "*x")", {},
+                                               QStringList(22, "1")))}
             << "only the first 21";
         QTest::newRow("option with a dash")
-            << QList{set("a.set",
-                         block("SELECTIONS", "Mode", R"(seta r_mode "*x")", "Help.", {"-1", "0"}))}
+            << QList{set("a.set", gameSetBlock("SELECTIONS", "Mode", R"(seta r_mode "*x")", {},
+                                               {"-1", "0"}))}
             << "holds a dash";
         QTest::newRow("command without *x")
-            << QList{set("a.set", block("SWITCH", "Run", "seta cl_run 1"))} << "exactly once";
+            << QList{set("a.set", gameSetBlock("SWITCH", "Run", "seta cl_run 1"))}
+            << "exactly once";
         QTest::newRow("name twice, across files and kinds")
             << QList{set("a.set", fps),
-                     set("b.set", block("BINDING", "frame rate", R"(seta com_maxfps "*x")"))}
+                     set("b.set", gameSetBlock("BINDING", "frame rate", R"(seta com_maxfps "*x")"))}
             << "named twice";
         QTest::newRow("section named like an entry")
-            << QList{set("a.set", fps + block("SWITCH", "Section", R"(seta cg_gibs "*x")"))}
+            << QList{set("a.set", fps + gameSetBlock("SWITCH", "Section", R"(seta cg_gibs "*x")"))}
             << "named like an entry";
         QTest::newRow("empty comment")
-            << QList{set("a.set", block("SWITCH", "Gibs", R"(seta cg_gibs "*x")", " "))}
+            << QList{set("a.set", gameSetBlock("SWITCH", "Gibs", R"(seta cg_gibs "*x")", " "))}
             << "no comment";
         QTest::newRow("key binding without a usual key")
-            << QList{set("a.set", block("BINDING", "Jump", R"(bind *x "+moveup")"))}
+            << QList{set("a.set", gameSetBlock("BINDING", "Jump", R"(bind *x "+moveup")"))}
             << "suggests no key";
         QTest::newRow("option losing its quote on reading")
-            << QList{set("a.set", block("SELECTIONS", "Name", "seta name *x", "Help.", {"\"x"}))}
+            << QList{set("a.set", gameSetBlock("SELECTIONS", "Name", "seta name *x", {}, {"\"x"}))}
             << "does not read back";
         QTest::newRow("line taken by an earlier entry's template")
-            << QList{set("a.set", fps + block("BINDING", "Fps", R"(seta cg_drawFPS "*x")"))}
+            << QList{set("a.set", fps + gameSetBlock("BINDING", "Fps", R"(seta cg_drawFPS "*x")"))}
             << "does not read back";
     }
 

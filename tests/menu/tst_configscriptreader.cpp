@@ -11,34 +11,25 @@
 #include "ui/TextFile.h"
 
 using namespace scriptloom;
+using test::gameSetBlock;
 
 namespace {
-
-// A game set block as its file holds it.
-QStringList block(const char* kind, const QString& name, const QString& command) {
-    QStringList lines{kind, "Section", name, command, "Comment of " + name};
-    if (QLatin1String(kind) == QLatin1String("SELECTIONS")) {
-        lines << "SELECT"
-              << "90"
-              << "END";
-    }
-    return lines;
-}
 
 // The game sets the scripts below name, by file name.
 QByteArray gameSet(const QString& fileName) {
     QStringList lines;
     if (fileName == "weapons.set") {
-        lines << block("BINDING", "Fire", R"(bind *x "+attack")")
-              << block("BINDING", "Zoom", "bind *x +zoom") << block("BINDING", "Fixed", "cl_run 1")
-              << block("BINDING", "Player name", "seta name *x");
+        lines << gameSetBlock("BINDING", "Fire", R"(bind *x "+attack")")
+              << gameSetBlock("BINDING", "Zoom", "bind *x +zoom")
+              << gameSetBlock("BINDING", "Fixed", "cl_run 1")
+              << gameSetBlock("BINDING", "Player name", "seta name *x");
     } else if (fileName == "display.set") {
-        lines << block("SWITCH", "Frame rate", "seta cg_drawFPS *x")
-              << block("SELECTIONS", "Field of view", "seta cg_fov *x");
+        lines << gameSetBlock("SWITCH", "Frame rate", "seta cg_drawFPS *x")
+              << gameSetBlock("SELECTIONS", "Field of view", "seta cg_fov *x");
     } else if (fileName == "overlap.set") {
-        lines << block("SWITCH", "Timer switch", "seta cg_drawTimer *x")
-              << block("BINDING", "Timer binding", "SETA CG_DRAWTIMER *X")
-              << block("BINDING", "Timer binding again", "seta cg_drawTimer *x");
+        lines << gameSetBlock("SWITCH", "Timer switch", "seta cg_drawTimer *x")
+              << gameSetBlock("BINDING", "Timer binding", "SETA CG_DRAWTIMER *X")
+              << gameSetBlock("BINDING", "Timer binding again", "seta cg_drawTimer *x");
     }
     return test::crlfLines(lines);
 }

@@ -18,6 +18,19 @@ QByteArray crlfLines(const QStringList& lines) {
     return writer.bytes();
 }
 
+QStringList gameSetBlock(const QString& keyword, const QString& name, const QString& command,
+                         const QString& comment, const QStringList& options) {
+    QStringList lines{keyword, "Section", name, command,
+                      comment.isEmpty() ? "Comment of " + name : comment};
+    if (keyword == "SELECTIONS") {
+        for (const QString& option : options) {
+            lines << "SELECT" << option;
+        }
+        lines << "END";
+    }
+    return lines << "";
+}
+
 QStringList entryValues(const GameSetTables& tables) {
     QStringList values;
     const auto collect = [&values](const auto& table, auto field) {

@@ -17,6 +17,11 @@ QString treeShape(const NodeTree& tree, int parent = 0);
 // Every entry that has a value, as "Name=value": Bindings, then Switches, then Selections.
 QStringList entryValues(const GameSetTables& tables);
 
+// A game set block as its file holds it, followed by an empty line. The comment defaults to
+// "Comment of NAME"; a Selection ("SELECTIONS") gets the options.
+QStringList gameSetBlock(const QString& keyword, const QString& name, const QString& command,
+                         const QString& comment = {}, const QStringList& options = {"90"});
+
 // The lines joined as a file writes them: each ended with CR LF, in Windows-1252.
 QByteArray crlfLines(const QStringList& lines);
 
