@@ -11,6 +11,11 @@ std::function<void()>& endHandler() {
     return handler;
 }
 
+bool& ending() {
+    static bool flag = false;
+    return flag;
+}
+
 void endNow() {
     // Hiding runs no close handler, so nothing can ask or save on the way out.
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -25,6 +30,7 @@ void doEvents() {
 }
 
 void endProgram() {
+    ending() = true;
     if (endHandler()) {
         endHandler()();
     } else {
@@ -32,8 +38,13 @@ void endProgram() {
     }
 }
 
+bool programIsEnding() {
+    return ending();
+}
+
 void setEndProgramHandler(std::function<void()> handler) {
     endHandler() = std::move(handler);
+    ending() = false;
 }
 
 }  // namespace scriptloom

@@ -9,7 +9,10 @@ void doEvents();
 
 // Ends the program at once: every window goes and no closing handler runs.
 void endProgram();
-// Replaces what endProgram() does (tests); an empty function restores the default.
+// Whether endProgram() has been called: work that runs its own loop (the main menu) stops at once.
+bool programIsEnding();
+// Replaces what endProgram() does (tests); an empty function restores the default. Either way
+// the program counts as running again.
 void setEndProgramHandler(std::function<void()> handler);
 
 }  // namespace scriptloom
