@@ -2,7 +2,7 @@
 # Installs from Debian's archive whatever the build, the tests and the program still lack.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev)
+packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation)
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

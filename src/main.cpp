@@ -1,8 +1,7 @@
 #include <QApplication>
 
-#include "gamesets/Form2.h"
+#include "menu/Form1.h"
 #include "ui/DefaultInstance.h"
-#include "ui/ProgramFolder.h"
 #include "ui/ProgramVersion.h"
 
 int main(int argc, char* argv[]) {
@@ -13,11 +12,8 @@ int main(int argc, char* argv[]) {
                                             .arg(scriptloom::programversion::Minor)
                                             .arg(scriptloom::programversion::Revision));
 
-    // A new config starts by picking game sets from the config directory; the dialog is on
-    // screen before its list is filled.
-    scriptloom::Form2* picker = scriptloom::Form2::instance();
-    picker->show();
-    picker->pointFileListAt(scriptloom::programfolder::configDirectory());
+    // The program starts by loading its main menu, which shows itself and runs from its timer.
+    scriptloom::Form1::instance();
 
     const int exitCode = QApplication::exec();
     scriptloom::discardAllWindows();

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "gamesets/Form7.h"
+#include "menu/MenuActions.h"
 #include "model/GameSetTables.h"
 #include "output/Form5.h"
 #include "output/Form6.h"
@@ -34,11 +35,9 @@ Form3::Form3() : ui(std::make_unique<Ui::Form3>()), imageList_(new ImageList(thi
     ui->lblStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // Typing must not be completed or turned into new list items: the text typed is the value.
     ui->Combo1->setCompleter(nullptr);
-    // The main menu and the game set editor are not part of the program yet; until they are,
-    // their buttons say so by being unavailable rather than by doing nothing.
-    for (QPushButton* button : {ui->Command2, ui->Command3}) {
-        button->setEnabled(false);
-    }
+    // The game set editor is not part of the program yet; until it is, its button says so by
+    // being unavailable rather than by doing nothing.
+    ui->Command3->setEnabled(false);
     connectEvents();
 }
 
@@ -55,6 +54,7 @@ void Form3::connectEvents() {
     connect(ui->Combo1, &QComboBox::editTextChanged, this, &Form3::Combo1_Change);
     connect(ui->Text1, &QLineEdit::textChanged, this, &Form3::Text1_Change);
     connect(ui->Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
+    connect(ui->Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
     connect(ui->Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
     connect(ui->Command5, &QPushButton::clicked, this, &Form3::Command5_Click);
 }
@@ -208,6 +208,13 @@ void showModeless(QWidget* window) {
 // "Save...": the save dialog, with the folder, name and comments of the last save.
 void Form3::Command1_Click() {
     showModeless(Form5::instance());
+}
+
+// "Main Menu": the editor makes way for the menu, which runs afresh on its timer's next tick.
+// The model, the tree and every window opened from here stay as they are.
+void Form3::Command2_Click() {
+    hide();
+    showMainMenu();
 }
 
 // "Add Game Set...": the list is read anew each time, so a set written meanwhile is offered.

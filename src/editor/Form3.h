@@ -48,6 +48,7 @@ private:
     void Combo1_Change();
     void Text1_Change();
     void Command1_Click();
+    void Command2_Click();
     void Command4_Click();
     void Command5_Click();
     void Form_Unload(int& cancel);

@@ -1,10 +1,12 @@
 #include "gamesets/Form2.h"
 
+#include <QCloseEvent>
 #include <QPointer>
 
 #include "editor/Form3.h"
 #include "editor/GameSetLoading.h"
 #include "gamesets/GameSetList.h"
+#include "menu/MenuActions.h"
 #include "model/GameSetTables.h"
 #include "ui/FileListBox.h"
 #include "ui/ProgramControl.h"
@@ -65,6 +67,13 @@ void Form2::Command1_Click() {
     }
     hide();
     loading_ = false;
+}
+
+// Closing the picker instead of pressing OK starts no config: the user goes back to the main
+// menu, the only window left to go on from.
+void Form2::closeEvent(QCloseEvent* event) {
+    showMainMenu();
+    event->accept();
 }
 
 }  // namespace scriptloom

@@ -29,6 +29,9 @@ public:
     // folder cannot be listed.
     void pointFileListAt(const QString& folder);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     friend class DefaultInstance<Form2>;
     Form2();
