@@ -78,6 +78,7 @@ void Form1::Form_Load() {
 
 void Form1::Picture2_MouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
     menuState().MouseButtonDown = kTrue;
+    menuState().pressedSinceLastFrame = true;
 }
 
 void Form1::Picture2_MouseMove(int /*button*/, int /*shift*/, float x, float y) {

@@ -48,6 +48,7 @@ void MenuLoop(PictureBox& surfaceBox, std::int16_t clickFlag, QLabel& measuringL
     MenuState& state = menuState();
     doEvents();
     state.MouseButtonDown = kFalse;
+    state.pressedSinceLastFrame = false;
 
     // The label sizes itself to its caption; its size is the size the text is drawn at. A text's
     // size cannot change while the menu runs, so each text is put to the label once per run and
@@ -76,8 +77,9 @@ void MenuLoop(PictureBox& surfaceBox, std::int16_t clickFlag, QLabel& measuringL
             surface->setForeColor(glyph.colour);
             surface->TextOut(glyph.x, glyph.y, glyph.character);
         }
-        if (state.MouseButtonDown != kFalse && clickFlag == 0 &&
-            actOn(chosenMenuItem(state), surface->window())) {
+        const bool pressed = state.MouseButtonDown != kFalse || state.pressedSinceLastFrame;
+        state.pressedSinceLastFrame = false;
+        if (pressed && clickFlag == 0 && actOn(chosenMenuItem(state), surface->window())) {
             return;
         }
         // A choice that asked the user something let events run: the window may be gone.

@@ -31,6 +31,10 @@ struct MenuState {
     std::int16_t MouseX = 0;  // last pointer position over the surface, in its pixels
     std::int16_t MouseY = 0;
     std::int16_t MouseButtonDown = kFalse;  // kTrue while a button is held over the surface
+    // Set by every press over the surface and cleared by the next frame: the menu draws one frame
+    // per display refresh, and a quick click (a tap on a touchpad) can be pressed and released
+    // between two frames. Such a press still chooses, once.
+    bool pressedSinceLastFrame = false;
 };
 
 // The program-wide menu state.
