@@ -1,7 +1,6 @@
 #include "ui/InputBox.h"
 
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace scriptloom {
 
@@ -45,19 +45,24 @@ QString inputBox(QWidget* parent, const QString& prompt, const QString& title,
     question->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* answer = new QLineEdit(defaultAnswer, &box);
     answer->selectAll();
-    auto* buttons = new QDialogButtonBox(Qt::Vertical, &box);
-    buttons->addButton(QDialogButtonBox::Ok);
-    buttons->addButton(QDialogButtonBox::Cancel);
-    QPushButton* browse =
-        buttons->addButton(QStringLiteral("Browse..."), QDialogButtonBox::ActionRole);
+    // OK and Cancel at the top right, as a question box has them, and Browse... under them.
+    auto* ok = new QPushButton(QStringLiteral("OK"), &box);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), &box);
+    auto* browse = new QPushButton(QStringLiteral("&Browse..."), &box);
+    ok->setDefault(true);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    buttons->addWidget(browse);
     layout->addWidget(question, 0, 0);
-    layout->addWidget(buttons, 0, 1);
+    layout->addLayout(buttons, 0, 1);
     layout->addWidget(answer, 1, 0, 1, 2);
     layout->setColumnMinimumWidth(0, 280);
-    layout->setRowMinimumHeight(0, 80);
+    layout->setRowMinimumHeight(0, 90);
 
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
+    QObject::connect(ok, &QPushButton::clicked, &box, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &box, &QDialog::reject);
     QObject::connect(browse, &QPushButton::clicked, &box, [&] {
         const QString chosen = QFileDialog::getOpenFileName(
             &box, title, startFolder(answer->text(), browseFolder), browseFilter);
