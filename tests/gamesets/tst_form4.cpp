@@ -194,18 +194,18 @@ private Q_SLOTS:
         QCOMPARE(test::treeShape(tree), QString("1:New/1(2:N/3,3:N/3)"));
         QCOMPARE(frameTexts(frame), (QStringList{"New", "N", "n *x", "help"}));
 
-        // After a reset a table holds 30 entries; the 31st grows it by 5 first.
+        // After a reset a table holds 30 entries; the 31st grows it by 5 first and goes into
+        // slot 30. The other two tables stay at 30.
         while (allEntries().size() < 30) {
             loadEntry(kind, "filler", {});
         }
         press(frame.add);
-        const auto check = [](const auto& table) {
-            QCOMPARE(table.Capacity(), std::int16_t(35));
-            QCOMPARE(table[30].Name, QString("N"));
-        };
-        kind == kSelection ? check(programTables().Selections)
-        : kind == kBinding ? check(programTables().Bindings)
-                           : check(programTables().Switches);
+        const GameSetTables& tables = programTables();
+        QCOMPARE(
+            tables.Selections.Capacity() + tables.Bindings.Capacity() + tables.Switches.Capacity(),
+            35 + 30 + 30);
+        QCOMPARE(allEntries().size(), 31);
+        QCOMPARE(allEntries().last(), entry);
         QCOMPARE(tree.count(), 33);  // New, its two entries, S with 28, and the 31st
         QVERIFY(messages_.isEmpty());
     }
