@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "gamesets/Form4.h"
 #include "gamesets/Form7.h"
 #include "menu/MenuActions.h"
 #include "model/GameSetTables.h"
@@ -35,9 +36,6 @@ Form3::Form3() : ui(std::make_unique<Ui::Form3>()), imageList_(new ImageList(thi
     ui->lblStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // Typing must not be completed or turned into new list items: the text typed is the value.
     ui->Combo1->setCompleter(nullptr);
-    // The game set editor is not part of the program yet; until it is, its button says so by
-    // being unavailable rather than by doing nothing.
-    ui->Command3->setEnabled(false);
     connectEvents();
 }
 
@@ -55,6 +53,7 @@ void Form3::connectEvents() {
     connect(ui->Text1, &QLineEdit::textChanged, this, &Form3::Text1_Change);
     connect(ui->Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     connect(ui->Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+    connect(ui->Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
     connect(ui->Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
     connect(ui->Command5, &QPushButton::clicked, this, &Form3::Command5_Click);
 }
@@ -119,6 +118,7 @@ void Form3::showSelection(const SelectionEntry& entry) {
     ui->Label1->setText(entry.Name);
     ui->Label7->setText(entry.Command);
     ui->Label2->setText(entry.Comment);
+    Form4::instance()->fillFromSelection(entry);
     // Filling the list is not the user's edit: it must not store a value, least of all the empty
     // text the box holds while its list is cleared.
     const QSignalBlocker blocker(ui->Combo1);
@@ -134,6 +134,7 @@ void Form3::showSwitch(SwitchEntry& entry) {
     ui->Label10->setText(entry.Name);
     ui->Label11->setText(entry.Comment);
     ui->Label8->setText(entry.Command);
+    Form4::instance()->fillFromSwitch(entry);
     if (entry.State == QLatin1String("2")) {
         entry.State.clear();
     }
@@ -155,6 +156,7 @@ void Form3::showBinding(const BindingEntry& entry) {
         ui->Text1->setText(entry.Value);
     }
     ui->Label3->setText(entry.Comment);
+    Form4::instance()->fillFromBinding(entry);
 }
 
 namespace {
@@ -215,6 +217,11 @@ void Form3::Command1_Click() {
 void Form3::Command2_Click() {
     hide();
     showMainMenu();
+}
+
+// "Edit Game Set": the game set editor, holding the entry last clicked.
+void Form3::Command3_Click() {
+    showModeless(Form4::instance());
 }
 
 // "Add Game Set...": the list is read anew each time, so a set written meanwhile is offered.

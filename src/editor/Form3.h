@@ -19,8 +19,9 @@ struct SwitchEntry;
 
 // The config editor: the tree of the loaded entries and one panel per entry kind. Clicking a node
 // shows the entry whose Name is the node's text; the panel's control stores the user's value in
-// every entry of that kind and name. The window holds no data of its own: entries and values live
-// in the program-wide tables. Closing it ends the program.
+// every entry of that kind and name, and the game set editor's boxes take the entry shown. The
+// window holds no data of its own: entries and values live in the program-wide tables. Closing it
+// ends the program.
 class Form3 : public QWidget, public DefaultInstance<Form3> {
     Q_OBJECT
 
@@ -49,6 +50,7 @@ private:
     void Text1_Change();
     void Command1_Click();
     void Command2_Click();
+    void Command3_Click();
     void Command4_Click();
     void Command5_Click();
     void Form_Unload(int& cancel);

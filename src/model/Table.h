@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -16,9 +17,9 @@ inline constexpr std::int16_t kLargestTableCapacity = 32765;
 // slots 0 to Count - 1 in the order they were appended. A reset leaves Capacity 30; an append
 // grows Capacity by 5 when Count has reached it, so the slot with index Capacity stays free.
 //
-// Entries are found by Name. An entry's Name never changes once it has been counted, so the table
-// keeps an index from each name to the indices of its entries, lowest first: a lookup gives the
-// same first match as a scan from index 0.
+// Entries are found by Name, so the table keeps an index from each name to the indices of its
+// entries, lowest first: a lookup gives the same first match as a scan from index 0. Counted
+// entries change only through rewriteNamed(), which keeps that index right.
 template <typename Record>
 class Table {
 public:
@@ -29,8 +30,8 @@ public:
     std::int16_t Count() const { return count_; }
     std::int16_t Capacity() const { return capacity_; }
     int slotCount() const { return static_cast<int>(slots_.size()); }
-    // Changes whenever entries are appended or the table is reset, so that whoever keeps an index
-    // over the entries' commands can tell it has gone stale.
+    // Changes whenever entries are appended or rewritten or the table is reset, so that whoever
+    // keeps an index over the entries' commands can tell it has gone stale.
     std::uint32_t revision() const { return revision_; }
 
     // Discards every entry and leaves 31 empty slots, Capacity 30 and Count 0.
@@ -73,6 +74,33 @@ public:
         *slot = std::move(record);
         commitAppend();
         return true;
+    }
+
+    // Applies `rewrite` to every entry named `name`, lowest index first, and returns how many there
+    // were. The rewrite may change any field, the Name included; the name index follows it, and
+    // the revision moves so that an index over the entries' commands is built again.
+    template <typename Rewrite>
+    int rewriteNamed(const QString& name, Rewrite rewrite) {
+        const QList<std::int16_t> named = byName_.value(name);
+        for (const std::int16_t index : named) {
+            rewrite(slots_[static_cast<std::size_t>(index)]);
+        }
+        for (const std::int16_t index : named) {
+            const QString& now = slots_[static_cast<std::size_t>(index)].Name;
+            if (now != name) {
+                QList<std::int16_t>& before = byName_[name];
+                before.removeOne(index);
+                if (before.isEmpty()) {
+                    byName_.remove(name);
+                }
+                QList<std::int16_t>& after = byName_[now];
+                after.insert(std::lower_bound(after.begin(), after.end(), index), index);
+            }
+        }
+        if (!named.isEmpty()) {
+            ++revision_;
+        }
+        return static_cast<int>(named.size());
     }
 
     Record& operator[](int index) { return slots_[static_cast<std::size_t>(index)]; }

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "editor/Form3.h"
+#include "gamesets/Form4.h"
 #include "gamesets/Form7.h"
 #include "model/GameSetTables.h"
 #include "model/TreeAdder.h"
@@ -235,13 +236,12 @@ private Q_SLOTS:
     void buttons_openTheirWindows() {
         QTemporaryDir programFolder;
         programfolder::setOverride(programFolder.path());
-        for (const char* button : {"Command1", "Command4", "Command5"}) {
+        for (const char* button : {"Command1", "Command3", "Command4", "Command5"}) {
             QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
         }
         QVERIFY(Form5::instance()->isVisible() && Form6::instance()->isVisible());
+        QVERIFY(Form4::instance()->isVisible());
         QVERIFY(form_->isVisible() && Form7::instance()->isVisible());
-        // "Edit Game Set" opens nothing yet, and says so.
-        QVERIFY(!control<QPushButton>("Command3")->isEnabled());
         Form7* dialog = Form7::instance();
         auto* status = dialog->findChild<QLabel*>("lblStatus");
         QVERIFY(dialog->File1()->count() == 0 && status->isVisible());

@@ -25,6 +25,29 @@ private Q_SLOTS:
         QVERIFY(table.append(SwitchEntry{{}, "Jump", {}, {}, {}}));
         QCOMPARE(table.indicesNamed("Jump"), (QList<std::int16_t>{0}));
     }
+
+    // A rewrite reaches every entry of the name. A Name it changes is found under the new name
+    // only, in index order among the entries already there; the revision moves only when some
+    // entry was rewritten.
+    void rewriteNamed_keepsTheNameIndexAndRevisionRight() {
+        Table<SwitchEntry> table;
+        for (const char* name : {"A", "C", "A"}) {
+            QVERIFY(table.append(SwitchEntry{{}, name, {}, {}, {}}));
+        }
+        const auto rename = [](SwitchEntry& entry) {
+            entry.Name = "C";
+            entry.Command = "new";
+        };
+        const std::uint32_t revision = table.revision();
+        QCOMPARE(table.rewriteNamed("B", rename), 0);
+        QCOMPARE(table.revision(), revision);
+        QCOMPARE(table.rewriteNamed("A", rename), 2);
+        QVERIFY(table.revision() != revision);
+        QCOMPARE(table.firstNamed("A"), -1);
+        QCOMPARE(table.indicesNamed("C"), (QList<std::int16_t>{0, 1, 2}));
+        QCOMPARE(table[2].Command, QString("new"));
+        QCOMPARE(table[1].Command, QString());
+    }
 };
 
 QTEST_GUILESS_MAIN(TablesTest)

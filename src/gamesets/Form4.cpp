@@ -1,0 +1,180 @@
+#include "gamesets/Form4.h"
+
+#include <QDir>
+
+#include "editor/Form3.h"
+#include "gamesets/EntryEditing.h"
+#include "gamesets/GameSetName.h"
+#include "gamesets/GameSetWriter.h"
+#include "model/GameSetTables.h"
+#include "ui/MessageBox.h"
+#include "ui/ProgramFolder.h"
+#include "ui/TreeView.h"
+#include "ui_Form4.h"
+
+namespace scriptloom {
+
+namespace {
+
+NodeTree& editorTree() {
+    return Form3::instance()->TreeView1()->nodes();
+}
+
+// Long commands and comments show from their start, as they read.
+void fill(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+}  // namespace
+
+Form4::Form4() : ui(std::make_unique<Ui::Form4>()) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui->setupUi(this);
+    // The box is only a list of options: what is typed into it is neither kept nor read.
+    ui->Combo1->setCompleter(nullptr);
+    connectEvents();
+}
+
+Form4::~Form4() = default;
+
+void Form4::connectEvents() {
+    connect(ui->Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    connect(ui->Command9, &QPushButton::clicked, this, &Form4::Command9_Click);
+    connect(ui->Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
+    connect(ui->Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
+    connect(ui->Command5, &QPushButton::clicked, this, &Form4::Command5_Click);
+    connect(ui->Command4, &QPushButton::clicked, this, &Form4::Command4_Click);
+    connect(ui->Command6, &QPushButton::clicked, this, &Form4::Command6_Click);
+    connect(ui->Command7, &QPushButton::clicked, this, &Form4::Command7_Click);
+    connect(ui->Command8, &QPushButton::clicked, this, &Form4::Command8_Click);
+}
+
+void Form4::fillFromSelection(const SelectionEntry& entry) {
+    fill(ui->Text1, entry.Section);
+    fill(ui->Text2, entry.Name);
+    fill(ui->Text3, entry.Command);
+    fill(ui->Text4, entry.Comment);
+    ui->Combo1->clear();
+    for (int j = 0; j < entry.OptionCount; ++j) {
+        ui->Combo1->addItem(entry.Options[static_cast<std::size_t>(j)]);
+    }
+}
+
+void Form4::fillFromSwitch(const SwitchEntry& entry) {
+    fill(ui->Text6, entry.Section);
+    fill(ui->Text11, entry.Name);
+    fill(ui->Text12, entry.Command);
+    fill(ui->Text13, entry.Comment);
+}
+
+void Form4::fillFromBinding(const BindingEntry& entry) {
+    fill(ui->Text10, entry.Section);
+    fill(ui->Text9, entry.Name);
+    fill(ui->Text8, entry.Command);
+    fill(ui->Text7, entry.Comment);
+}
+
+QStringList Form4::optionList() const {
+    QStringList options;
+    for (int i = 0; i < ui->Combo1->count(); ++i) {
+        options << ui->Combo1->itemText(i);
+    }
+    return options;
+}
+
+// Adding and editing are silent when they did what was asked; a full table or options the entry
+// could not hold are told at once, so the user knows what was not stored.
+void Form4::tellOutcome(const EntryEditOutcome& outcome, const QString& kind,
+                        const QString& table) {
+    if (outcome.tableFull) {
+        tellUserOfFailure(this, windowTitle(),
+                          QStringLiteral("The %1 table is full (%2 entries), so the %3 was not "
+                                         "added.")
+                              .arg(table)
+                              .arg(kLargestTableCapacity)
+                              .arg(kind));
+    } else if (outcome.optionsLeftOut > 0) {
+        tellUserOfFailure(this, windowTitle(),
+                          QStringLiteral("A Selection holds at most %1 options; the last %2 of "
+                                         "the %3 in the list were left out.")
+                              .arg(kMaxOptions)
+                              .arg(outcome.optionsLeftOut)
+                              .arg(kMaxOptions + outcome.optionsLeftOut));
+    }
+}
+
+// "Add" beside the option list: the text goes to the end of the list, as it stands, even when
+// empty or listed already.
+void Form4::Command1_Click() {
+    ui->Combo1->addItem(ui->Text5->text());
+}
+
+// "Clear": empties the option list.
+void Form4::Command9_Click() {
+    ui->Combo1->clear();
+}
+
+// The four boxes of each frame, top to bottom.
+EntryTexts Form4::selectionTexts() const {
+    return {ui->Text1->text(), ui->Text2->text(), ui->Text3->text(), ui->Text4->text()};
+}
+
+EntryTexts Form4::bindingTexts() const {
+    return {ui->Text10->text(), ui->Text9->text(), ui->Text8->text(), ui->Text7->text()};
+}
+
+EntryTexts Form4::switchTexts() const {
+    return {ui->Text6->text(), ui->Text11->text(), ui->Text12->text(), ui->Text13->text()};
+}
+
+void Form4::Command2_Click() {
+    tellOutcome(addSelection(programTables(), editorTree(), selectionTexts(), optionList()),
+                QStringLiteral("Selection"), QStringLiteral("Selections"));
+}
+
+void Form4::Command3_Click() {
+    tellOutcome(rewriteSelections(programTables(), selectionTexts(), optionList()),
+                QStringLiteral("Selection"), QStringLiteral("Selections"));
+}
+
+void Form4::Command5_Click() {
+    tellOutcome(addBinding(programTables(), editorTree(), bindingTexts()),
+                QStringLiteral("Binding"), QStringLiteral("Bindings"));
+}
+
+void Form4::Command4_Click() {
+    rewriteBindings(programTables(), bindingTexts());
+}
+
+void Form4::Command6_Click() {
+    tellOutcome(addSwitch(programTables(), editorTree(), switchTexts()), QStringLiteral("Switch"),
+                QStringLiteral("Switches"));
+}
+
+void Form4::Command7_Click() {
+    rewriteSwitches(programTables(), switchTexts());
+}
+
+// "save": every loaded entry as one game set in the config directory, under the name exactly as
+// typed. A name that could reach outside that directory, or that Windows could not hold, is
+// refused before anything is written. On any failure the file that was there stays as it was and
+// the user is told why; the window and its boxes stay as they are either way.
+void Form4::Command8_Click() {
+    const QString name = ui->Text14->text();
+    if (const QString problem = gameSetNameProblem(name); !problem.isEmpty()) {
+        tellUserOfFailure(
+            this, windowTitle(),
+            QStringLiteral("Cannot save the game set as \"%1\":\n%2.").arg(name, problem));
+        return;
+    }
+    const QString path = programfolder::gameSetPath(name);
+    const textfile::WriteResult result = saveGameSetFile(path, writeGameSet(programTables()));
+    if (!result.ok) {
+        tellUserOfFailure(this, windowTitle(),
+                          QStringLiteral("Cannot write file %1:\n%2.")
+                              .arg(QDir::toNativeSeparators(path), result.error));
+    }
+}
+
+}  // namespace scriptloom

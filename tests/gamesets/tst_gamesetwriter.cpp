@@ -1,0 +1,120 @@
+#include <QDir>
+#include <QTest>
+
+#include "gamesets/GameSetWriter.h"
+#include "model/GameSetLoader.h"
+#include "model/GameSetTables.h"
+#include "support/TestSupport.h"
+#include "ui/NodeTree.h"
+
+using namespace scriptloom;
+
+namespace {
+
+// Appends entries given as {keyword, Section, Name, Command, Comment, options...}, each with a
+// value set, which a game set must never hold.
+void appendEntries(GameSetTables& tables, const QList<QStringList>& entries) {
+    for (const QStringList& e : entries) {
+        if (e[0] == "SELECTIONS") {
+            SelectionEntry entry{e[1], e[2], e[3], e[4], {}, 0, "chosen"};
+            for (const QString& option : e.mid(5)) {
+                entry.Options[static_cast<std::size_t>(entry.OptionCount++)] = option;
+            }
+            tables.Selections.append(entry);
+        } else if (e[0] == "SWITCH") {
+            tables.Switches.append({e[1], e[2], e[3], e[4], "1"});
+        } else {
+            tables.Bindings.append({e[1], e[2], e[3], e[4], "MOUSE1"});
+        }
+    }
+}
+
+// Every field of every entry but the values, kind by kind, to compare two loads.
+QStringList entryFields(const GameSetTables& tables) {
+    QStringList out;
+    const auto texts = [](const auto& e) {
+        return QStringList{e.Section, e.Name, e.Command, e.Comment}.join(u'|');
+    };
+    for (int i = 0; i < tables.Selections.Count(); ++i) {
+        const SelectionEntry& e = tables.Selections[i];
+        out << "SEL " + texts(e) + "|" +
+                   QStringList(e.Options.begin(), e.Options.begin() + e.OptionCount).join(u';');
+    }
+    for (int i = 0; i < tables.Bindings.Count(); ++i) {
+        out << "BND " + texts(tables.Bindings[i]);
+    }
+    for (int i = 0; i < tables.Switches.Count(); ++i) {
+        out << "SWI " + texts(tables.Switches[i]);
+    }
+    return out;
+}
+
+}  // namespace
+
+class GameSetWriterTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Each expected file in tests/data/game-sets was written by hand, byte by byte.
+    void write_matchesTheExpectedFileByteForByte_data() {
+        QTest::addColumn<QList<QStringList>>("entries");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("empty tables") << QList<QStringList>{} << "empty.set";
+        QTest::newRow("selection without options")
+            << QList<QStringList>{{"SELECTIONS", "Crosshair", "Crosshair style",
+                                   "cg_drawCrosshair *x", "Shape of the crosshair"}}
+            << "selection-without-options.set";
+        QStringList fov{"SELECTIONS", "View", "Field of view", "cg_fov *x", ""};
+        for (int i = 70; i <= 90; ++i) {
+            fov << QString::number(i);
+        }
+        QTest::newRow("21 options") << QList<QStringList>{fov} << "twenty-one-options.set";
+        QTest::newRow("switches read first are written after the bindings")
+            << QList<QStringList>{{"SWITCH", "HUD", "Show FPS", "cg_drawFPS *x", "Frame rate"},
+                                  {"BINDING", "Keys", "Fire", "bind *x +attack", "Fires"},
+                                  {"SWITCH", "HUD", "Show timer", "cg_drawTimer *x", "Clock"},
+                                  {"SELECTIONS", "S", "Sel", "sel *x", "c", "1"},
+                                  {"BINDING", "Keys", "Jump", "bind *x +moveup", "Jumps"}}
+            << "kinds-in-order.set";
+        QTest::newRow("keywords, empty fields and Windows-1252 text as stored")
+            << QList<QStringList>{{"SELECTIONS", "SWITCH", "", "end *x", "END", "END", ""},
+                                  {"BINDING", "", "Money", "seta price €*x", "Café – “quoted”"}}
+            << "keywords-and-text-as-stored.set";
+    }
+    void write_matchesTheExpectedFileByteForByte() {
+        QFETCH(QList<QStringList>, entries);
+        QFETCH(QString, expected);
+        GameSetTables tables;
+        appendEntries(tables, entries);
+        QCOMPARE(writeGameSet(tables),
+                 test::readFile(QStringLiteral(SCRIPTLOOM_TEST_DATA "/game-sets/") + expected));
+    }
+
+    // Loading what was written gives back the same entries, and writing them again the same
+    // bytes: for every shipped set together, and for fields that look like keywords in the places
+    // where the loader takes them as text.
+    void writtenSet_loadsBackToTheSameEntries() {
+        GameSetTables loaded;
+        NodeTree tree;
+        const QDir shipped(QStringLiteral(SCRIPTLOOM_SHIPPED_SETS));
+        for (const QString& name : shipped.entryList({"*.set"}, QDir::Files, QDir::Name)) {
+            QVERIFY(loadGameSet(shipped.filePath(name), loaded, tree).problems.isEmpty());
+        }
+        QVERIFY(loaded.Selections.Count() > 0 && loaded.Switches.Count() > 0 &&
+                loaded.Bindings.Count() > 0);
+        appendEntries(loaded,
+                      {{"SELECTIONS", "END", "SELECTIONS", "SWITCH", "", "SELECT", "", "BINDING"},
+                       {"SWITCH", "BINDING", "", "END", "SWITCH"},
+                       {"BINDING", "SELECT", "END", "", "BINDING"}});
+        const QByteArray written = writeGameSet(loaded);
+
+        GameSetTables again;
+        NodeTree againTree;
+        QVERIFY(loadGameSetBytes(written, "written.set", again, againTree).isEmpty());
+        QCOMPARE(entryFields(again), entryFields(loaded));
+        QCOMPARE(writeGameSet(again), written);
+    }
+};
+
+QTEST_GUILESS_MAIN(GameSetWriterTest)
+#include "tst_gamesetwriter.moc"
