@@ -27,26 +27,27 @@ double refreshRate(const QWidget* window) {
 FramePacer::FramePacer(const QWidget* window)
     : period_(std::chrono::duration_cast<Clock::duration>(
           std::chrono::duration<double>(1.0 / refreshRate(window)))),
-      next_(Clock::now()) {}
+      next_(Clock::now()) {
+    due_.setSingleShot(true);
+    due_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&due_, &QTimer::timeout, &waiting_, &QEventLoop::quit);
+}
 
 bool FramePacer::waitForNextFrame() {
-    doEvents();
     next_ += period_;
     const Clock::time_point now = Clock::now();
-    if (next_ <= now) {
+    if (next_ <= now || programIsEnding()) {
         next_ = now;
+        doEvents();
         return !programIsEnding();
     }
-    if (programIsEnding()) {
-        return false;
-    }
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(next_ - now);
-    QEventLoop waiting;
-    QTimer::singleShot(wait, Qt::PreciseTimer, &waiting, &QEventLoop::quit);
+    due_.start(std::chrono::ceil<std::chrono::milliseconds>(next_ - now));
     // An event loop refuses to run once the application has been asked to quit; a frame loop
     // that went on regardless would spin without ever waiting.
     constexpr int kRefused = -1;
-    return waiting.exec() != kRefused && !programIsEnding();
+    const bool ran = waiting_.exec() != kRefused;
+    due_.stop();
+    return ran && !programIsEnding();
 }
 
 }  // namespace scriptloom

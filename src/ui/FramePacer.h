@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QEventLoop>
+#include <QTimer>
 #include <chrono>
 
 class QWidget;
@@ -17,14 +19,19 @@ public:
 
     Clock::duration period() const { return period_; }
 
-    // Lets pending window events run once, then goes on handling events until the next frame is
-    // due. A loop that has fallen behind starts its next frame at once, without trying to catch up.
-    // False when the program is ending, however that was asked for: no frame should follow.
+    // Handles window events until the next frame is due: pending events at once, later ones as
+    // they arrive. A loop that has fallen behind gets one pass of pending events and starts its
+    // next frame at once, without trying to catch up. False when the program is ending, however
+    // that was asked for: no frame should follow.
     bool waitForNextFrame();
 
 private:
     Clock::duration period_;
     Clock::time_point next_;
+    // Kept from frame to frame: a loop and a timer made anew sixty times a second cost more than
+    // the frame they wait for.
+    QEventLoop waiting_;
+    QTimer due_;
 };
 
 }  // namespace scriptloom

@@ -97,11 +97,15 @@ void PictureBox::finishDrawing() {
 void PictureBox::Cls() {
     finishDrawing();
     fitImage();
-    image_.fill(backColor_);
-    printPosition_ = QPoint(0, 0);
-    for (const QRect& area : drawnSinceClear_) {
-        addArea(changed_, area);
+    // Only what was drawn differs from the background, so only that is filled again.
+    if (!drawnSinceClear_.empty()) {
+        QPainter clearing(&image_);
+        for (const QRect& area : drawnSinceClear_) {
+            clearing.fillRect(area, backColor_);
+            addArea(changed_, area);
+        }
     }
+    printPosition_ = QPoint(0, 0);
     drawnSinceClear_.clear();
 }
 
@@ -109,7 +113,10 @@ void PictureBox::Print(const QString& text) {
     QPainter& painter = drawing();
     painter.setPen(QColor::fromRgb(foreColor_));
     painter.drawText(printPosition_ + QPoint(0, fontMetrics().ascent()), text);
-    markDrawn(QRect(printPosition_, fontMetrics().size(Qt::TextSingleLine, text)));
+    const QFontMetrics metrics = fontMetrics();
+    markDrawn((QRect(printPosition_, metrics.size(Qt::TextSingleLine, text)) |
+               metrics.boundingRect(text).translated(printPosition_ + QPoint(0, metrics.ascent())))
+                  .adjusted(-1, -1, 1, 1));
     printPosition_ = QPoint(0, printPosition_.y() + fontMetrics().height());
 }
 
@@ -123,15 +130,19 @@ void PictureBox::TextOut(int x, int y, QChar character) {
     }
     auto laidOut = characters_.find(character);
     if (laidOut == characters_.end()) {
-        QStaticText text(character);
-        text.setTextFormat(Qt::PlainText);
-        text.prepare(QTransform(), font());
-        laidOut = characters_.insert(character, text);
+        LaidOutCharacter entry{QStaticText(character), {}};
+        entry.text.setTextFormat(Qt::PlainText);
+        entry.text.prepare(QTransform(), font());
+        // The cell, and the ink of glyphs that reach past it, with a pixel for smoothed edges.
+        const QFontMetrics metrics(font());
+        entry.area = (QRect(QPoint(0, 0), entry.text.size().toSize()) |
+                      metrics.boundingRect(character).translated(0, metrics.ascent()))
+                         .adjusted(-1, -1, 1, 1);
+        laidOut = characters_.insert(character, entry);
     }
     // Laid-out text is placed by the top left of its line, as a character cell is.
-    painter.drawStaticText(QPoint(x, y), *laidOut);
-    // Overhanging glyphs can reach past their cell; a little slack keeps them whole.
-    markDrawn(QRect(QPoint(x, y), laidOut->size().toSize()).adjusted(-3, -2, 3, 2));
+    painter.drawStaticText(QPoint(x, y), laidOut->text);
+    markDrawn(laidOut->area.translated(x, y));
 }
 
 void PictureBox::Refresh() {

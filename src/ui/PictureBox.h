@@ -64,8 +64,13 @@ private:
     QPointF surfacePosition(const QMouseEvent* event) const;
 
     QImage image_;
-    // Each character's laid-out text, kept so that drawing it again costs no new layout.
-    QHash<QChar, QStaticText> characters_;
+    // Each character's laid-out text and the area it covers from its cell's corner, kept so that
+    // drawing it again costs no new layout.
+    struct LaidOutCharacter {
+        QStaticText text;
+        QRect area;
+    };
+    QHash<QChar, LaidOutCharacter> characters_;
     QFont charactersFont_;
     std::unique_ptr<QPainter> painter_;
     QColor backColor_;
