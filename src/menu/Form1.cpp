@@ -32,7 +32,7 @@ Form1::Form1() : ui(std::make_unique<Ui::Form1>()), timer1_(new QTimer(this)) {
     setPalette(grey);
     ui->Picture2->setBackColor(kMenuGrey);
     ui->Picture2->setForeColor(qRgb(255, 255, 255));
-    ui->Picture1->setPixmap(menuPicture(ui->Picture1->contentsRect().size()));
+    ui->Picture1->setPixmap(menuPicture(ui->Picture1->contentsRect().size(), devicePixelRatioF()));
 
     timer1_->setObjectName(QStringLiteral("Timer1"));
     timer1_->setInterval(kTimerInterval);

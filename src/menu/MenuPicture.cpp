@@ -65,8 +65,9 @@ void drawCrosshair(QPainter& painter, const QRectF& area) {
 
 }  // namespace
 
-QPixmap menuPicture(QSize size) {
-    QPixmap picture(size);
+QPixmap menuPicture(QSize size, qreal density) {
+    QPixmap picture(size * density);
+    picture.setDevicePixelRatio(density);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area(QPointF(0, 0), QSizeF(size));

@@ -43,7 +43,7 @@ float PictureBox::ScaleHeight() const {
 void PictureBox::setBackColor(const QColor& colour) {
     backColor_ = colour;
     Cls();
-    changed_.assign(1, image_.rect());
+    changed_.assign(1, QRect(QPoint(0, 0), contentsRect().size()));
     update();
 }
 
@@ -51,13 +51,17 @@ void PictureBox::setBackColor(const QColor& colour) {
 // widget learns its size only when it is shown, so the image is checked before every use.
 void PictureBox::fitImage() {
     const QSize size = contentsRect().size();
-    if (image_.size() != size) {
+    // On a high-density screen the image holds device pixels, so text stays sharp; drawing on it
+    // still goes by the surface's own pixels.
+    const qreal density = devicePixelRatioF();
+    if (image_.deviceIndependentSize().toSize() != size || image_.devicePixelRatio() != density) {
         finishDrawing();
-        image_ = QImage(size, QImage::Format_RGB32);
+        image_ = QImage(size * density, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(density);
         image_.fill(backColor_);
         printPosition_ = QPoint(0, 0);
         drawnSinceClear_.clear();
-        changed_.assign(1, image_.rect());
+        changed_.assign(1, QRect(QPoint(0, 0), size));
     }
 }
 
