@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "menu/Form1.h"
 #include "ui/DefaultInstance.h"
@@ -11,6 +12,10 @@ int main(int argc, char* argv[]) {
                                             .arg(scriptloom::programversion::Major)
                                             .arg(scriptloom::programversion::Minor)
                                             .arg(scriptloom::programversion::Revision));
+
+    // Every window takes this icon. Without Qt's SVG image plugin the icon is empty and the windows
+    // simply have none.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/scriptloom.svg")));
 
     // The program starts by loading its main menu, which shows itself and runs from its timer.
     scriptloom::Form1::instance();

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QPointer>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <algorithm>
 
@@ -9,8 +10,10 @@
 #include "gamesets/Form7.h"
 #include "menu/MenuActions.h"
 #include "model/GameSetTables.h"
+#include "output/ConfigWriter.h"
 #include "output/Form5.h"
 #include "output/Form6.h"
+#include "output/OneCommand.h"
 #include "ui/ImageList.h"
 #include "ui/ProgramControl.h"
 #include "ui/ProgramFolder.h"
@@ -30,6 +33,9 @@ Form3::Form3() : ui(std::make_unique<Ui::Form3>()), imageList_(new ImageList(thi
         panelHeight = std::max(panelHeight, frame->sizeHint().height());
     }
     ui->panelArea->setMinimumHeight(panelHeight);
+    // Measured with them, the warnings under the value boxes find room without moving the window.
+    ui->lblBreakoutSelection->hide();
+    ui->lblBreakoutBinding->hide();
     showPanel(ui->frmSelection);
     ui->lblStatus->hide();
     // Long file names must wrap inside the window, not widen it.
@@ -56,6 +62,9 @@ void Form3::connectEvents() {
     connect(ui->Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
     connect(ui->Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
     connect(ui->Command5, &QPushButton::clicked, this, &Form3::Command5_Click);
+    // Ctrl+S (the platform's Save keys) is "Save...".
+    auto* save = new QShortcut(QKeySequence::Save, this);
+    connect(save, &QShortcut::activated, this, &Form3::Command1_Click);
 }
 
 void Form3::clearLoadProblems() {
@@ -127,6 +136,7 @@ void Form3::showSelection(const SelectionEntry& entry) {
         ui->Combo1->addItem(entry.Options[static_cast<std::size_t>(j)]);
     }
     ui->Combo1->setEditText(entry.Choice);
+    showBreakoutWarnings();
 }
 
 void Form3::showSwitch(SwitchEntry& entry) {
@@ -157,6 +167,16 @@ void Form3::showBinding(const BindingEntry& entry) {
     }
     ui->Label3->setText(entry.Comment);
     Form4::instance()->fillFromBinding(entry);
+    showBreakoutWarnings();
+}
+
+// The value shown is judged in the line the script would hold for it; the warning stays up
+// while that line runs more than its own command. The value itself is kept as typed.
+void Form3::showBreakoutWarnings() {
+    ui->lblBreakoutSelection->setVisible(
+        valueEndsCommandEarly(ui->Label7->text(), selectionValue(ui->Combo1->currentText())));
+    ui->lblBreakoutBinding->setVisible(
+        valueEndsCommandEarly(ui->Label6->text(), ui->Text1->text()));
 }
 
 namespace {
@@ -189,11 +209,13 @@ void Form3::Check1_Click() {
 void Form3::Combo1_Change() {
     storeForSelectedNode(*ui->TreeView1, programTables().Selections, &SelectionEntry::Choice,
                          [this] { return ui->Combo1->currentText(); });
+    showBreakoutWarnings();
 }
 
 void Form3::Text1_Change() {
     storeForSelectedNode(*ui->TreeView1, programTables().Bindings, &BindingEntry::Value,
                          [this] { return ui->Text1->text(); });
+    showBreakoutWarnings();
 }
 
 namespace {

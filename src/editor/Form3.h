@@ -59,6 +59,7 @@ private:
     void showSelection(const SelectionEntry& entry);
     void showSwitch(SwitchEntry& entry);
     void showBinding(const BindingEntry& entry);
+    void showBreakoutWarnings();
 
     std::unique_ptr<Ui::Form3> ui;
     ImageList* imageList_;

@@ -1,6 +1,7 @@
 #include "gamesets/Form2.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPointer>
 
 #include "editor/Form3.h"
@@ -74,6 +75,15 @@ void Form2::Command1_Click() {
 void Form2::closeEvent(QCloseEvent* event) {
     showMainMenu();
     event->accept();
+}
+
+// Enter presses OK, as in any dialog; the list passes the key on when it does not use it.
+void Form2::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        ui->Command1->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace scriptloom

@@ -1,5 +1,8 @@
 #include "gamesets/Form7.h"
 
+#include <QKeyEvent>
+#include <QStyledItemDelegate>
+
 #include "editor/GameSetLoading.h"
 #include "gamesets/Form2.h"
 #include "gamesets/GameSetList.h"
@@ -9,6 +12,27 @@
 
 namespace scriptloom {
 
+namespace {
+
+// Draws a set in use dimmed and with "(in use)" after its name. Only the drawing changes: the
+// item's text, which OK compares with the sets in use, stays the file name.
+class InUseMarks : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.data(Form7::kInUseRole).toBool()) {
+            option->text += QStringLiteral(" (in use)");
+            option->palette.setColor(QPalette::Text,
+                                     option->palette.color(QPalette::Disabled, QPalette::Text));
+        }
+    }
+};
+
+}  // namespace
+
 Form7::Form7() : ui(std::make_unique<Ui::Form7>()) {
     setAttribute(Qt::WA_DeleteOnClose);
     ui->setupUi(this);
@@ -16,6 +40,7 @@ Form7::Form7() : ui(std::make_unique<Ui::Form7>()) {
     connect(ui->Command1, &QPushButton::clicked, this, &Form7::Command1_Click);
     // Choosing a set with a double click is the same as choosing it and pressing OK.
     connect(ui->File1, &QListWidget::itemDoubleClicked, this, &Form7::Command1_Click);
+    ui->File1->setItemDelegate(new InUseMarks(ui->File1));
 }
 
 Form7::~Form7() = default;
@@ -26,6 +51,14 @@ FileListBox* Form7::File1() const {
 
 void Form7::pointFileListAt(const QString& folder) {
     pointGameSetListAt(*ui->File1, *ui->lblStatus, folder);
+    markSetsInUse();
+}
+
+void Form7::markSetsInUse() {
+    const QStringList inUse = Form2::instance()->gameSetsInUse();
+    for (int i = 0; i < ui->File1->count(); ++i) {
+        ui->File1->item(i)->setData(kInUseRole, inUse.contains(ui->File1->itemName(i)));
+    }
 }
 
 // The sets in use are the items selected in the first dialog's list. The chosen set joins them,
@@ -43,6 +76,15 @@ void Form7::Command1_Click() {
         }
     }
     hide();
+}
+
+// Enter presses OK, as in any dialog; the list passes the key on when it does not use it.
+void Form7::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        ui->Command1->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace scriptloom

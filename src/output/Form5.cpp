@@ -1,15 +1,20 @@
 #include "output/Form5.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
 
 #include "gamesets/Form2.h"
 #include "model/GameSetTables.h"
 #include "output/ConfigWriter.h"
 #include "output/Form6.h"
+#include "output/OneCommand.h"
+#include "output/SaveNameNotice.h"
 #include "ui/CheckBox.h"
 #include "ui/DriveListBox.h"
 #include "ui/FileListBox.h"
 #include "ui/FolderListBox.h"
+#include "ui/GameFolder.h"
 #include "ui/MessageBox.h"
 #include "ui/TextFile.h"
 #include "ui_Form5.h"
@@ -29,6 +34,10 @@ Form5::Form5() : ui(std::make_unique<Ui::Form5>()) {
     connect(ui->Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
     // Enter in the name box saves, as in any save dialog.
     connect(ui->Text1, &QLineEdit::returnPressed, this, &Form5::Command1_Click);
+    connect(ui->Text1, &QLineEdit::textChanged, this, &Form5::showNameInfo);
+    connect(ui->cmdCancel, &QPushButton::clicked, this, &Form5::cmdCancel_Click);
+    connect(ui->cmdGameFolder, &QPushButton::clicked, this, &Form5::cmdGameFolder_Click);
+    ui->lblExtraCommands->hide();
     // The folder list has read the current folder already; its files are shown from the start.
     Dir1_Change();
 }
@@ -68,6 +77,7 @@ void Form5::Drive1_Change() {
 void Form5::Dir1_Change() {
     ui->File1->setPath(ui->Dir1->path());
     ui->Drive1->setDrive(ui->Dir1->path());
+    showNameInfo();
 }
 
 // Writes the script from the tables, the game sets in use and the other commands. On success the
@@ -88,6 +98,51 @@ void Form5::Command1_Click() {
     // The list is read again so the new script is there when the dialog comes back.
     ui->File1->setPath(ui->Dir1->path());
     hide();
+}
+
+// Cancel leaves everything as it is, for the next "Save...".
+void Form5::cmdCancel_Click() {
+    hide();
+}
+
+// The game's own folder, where it runs autoexec.cfg and finds scripts for exec.
+void Form5::cmdGameFolder_Click() {
+    const QString folder = gamefolder::path();
+    if (!ui->Dir1->setPath(folder)) {
+        ui->cmdGameFolder->setEnabled(false);
+        tellUserOfFailure(this, windowTitle(),
+                          QStringLiteral("Cannot open folder %1:\n%2.")
+                              .arg(QDir::toNativeSeparators(folder), ui->Dir1->folderError()));
+    }
+}
+
+// Follows the name typed and the folder chosen.
+void Form5::showNameInfo() {
+    const QFileInfo target(configScriptPath(ui->Dir1->path(), ui->Text1->text()));
+    const QString notice =
+        saveNameNotice(ui->Text1->text(), !ui->Text1->text().isEmpty() && target.isFile());
+    ui->lblNameInfo->setText(notice);
+    ui->lblNameInfo->setVisible(!notice.isEmpty());
+}
+
+// Each time the dialog comes up it looks again for the game's folder and for values that would
+// run extra commands, since both may have changed while it was hidden.
+void Form5::showEvent(QShowEvent* event) {
+    ui->cmdGameFolder->setEnabled(QFileInfo(gamefolder::path()).isDir());
+    const QString extra = extraCommandsNotice(entriesRunningExtraCommands(programTables()));
+    ui->lblExtraCommands->setText(extra);
+    ui->lblExtraCommands->setVisible(!extra.isEmpty());
+    showNameInfo();
+    QWidget::showEvent(event);
+}
+
+// Escape is Cancel.
+void Form5::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdCancel_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace scriptloom

@@ -18,7 +18,9 @@ class FolderListBox;
 
 // "Save Config File": the folder, file name and comments of the config script, and the button
 // that writes it. It starts in the program's current folder with "NoName.cfg", and keeps what the
-// user chose while it is hidden. A save that fails keeps the dialog open and says why.
+// user chose while it is hidden. A save that fails keeps the dialog open and says why. Cancel and
+// Escape hide it as a save does; the lines under the name box and above the buttons tell what
+// saving will do, without stopping it.
 class Form5 : public QWidget, public DefaultInstance<Form5> {
     Q_OBJECT
 
@@ -29,6 +31,10 @@ public:
     FolderListBox* Dir1() const;
     FileListBox* File1() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     friend class DefaultInstance<Form5>;
     Form5();
@@ -36,6 +42,9 @@ private:
     void Drive1_Change();
     void Dir1_Change();
     void Command1_Click();
+    void cmdCancel_Click();
+    void cmdGameFolder_Click();
+    void showNameInfo();
 
     std::unique_ptr<Ui::Form5> ui;
 };

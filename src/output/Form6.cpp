@@ -1,6 +1,7 @@
 #include "output/Form6.h"
 
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QTextCursor>
 
 #include "ui_Form6.h"
@@ -46,6 +47,15 @@ void Form6::appendText(const QString& text) {
     QTextCursor end(ui->Text1->document());
     end.movePosition(QTextCursor::End);
     end.insertText(toEditorText(text));
+}
+
+// Escape puts the window away with its text, as "Add other commands" brings it back.
+void Form6::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace scriptloom

@@ -16,7 +16,7 @@ namespace scriptloom {
 
 // "Config Editor's Text Editor": the other commands, free lines the user types that every config
 // script written carries before the entries' command lines. The text lives as long as the window:
-// hiding keeps it, closing the window through its frame discards it.
+// hiding keeps it (Escape hides the window), closing the window through its frame discards it.
 class Form6 : public QWidget, public DefaultInstance<Form6> {
     Q_OBJECT
 
@@ -30,6 +30,9 @@ public:
     void setText(const QString& text);
     // Adds to the end of the text, as opening a script does line by line.
     void appendText(const QString& text);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     friend class DefaultInstance<Form6>;

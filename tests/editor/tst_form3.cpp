@@ -231,6 +231,29 @@ private Q_SLOTS:
         QCOMPARE(programEnds_, 1);
     }
 
+    // The warning under a value box follows the value shown, whether it was stored before the
+    // click or is being typed; a Selection is judged by the value it writes, cut after the dash.
+    void breakoutWarning_followsTheShownValue() {
+        addEntry(kBinding, "Fire", "f", "a;quit");
+        addEntry(kBinding, "Jump", "j");
+        addEntry(kSelection, "Gun", "g");
+        auto* underBinding = control<QLabel>("lblBreakoutBinding");
+        auto* underSelection = control<QLabel>("lblBreakoutSelection");
+        clickNode("Fire");
+        QVERIFY(underBinding->isVisible());
+        clickNode("Jump");
+        QVERIFY(!underBinding->isVisible());
+        QTest::keyClicks(text1(), "x;quit");
+        QVERIFY(underBinding->isVisible());
+        QCOMPARE(programTables().Bindings[1].Value, QString("x;quit"));
+        clickNode("Gun");
+        QVERIFY(!underSelection->isVisible());
+        QTest::keyClicks(combo1()->lineEdit(), "1;quit");
+        QVERIFY(underSelection->isVisible());
+        combo1()->setEditText("2 - High; quit");
+        QVERIFY(!underSelection->isVisible());
+    }
+
     // Each button opens its window beside the editor. "Add Game Set..." reads the config directory
     // again on each press, so a set written meanwhile is offered, and a missing one is named.
     void buttons_openTheirWindows() {

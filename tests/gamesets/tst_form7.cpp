@@ -33,6 +33,17 @@ private:
         return names;
     }
 
+    // The items drawn dimmed with "(in use)".
+    static QStringList markedInUse(Form7* dialog) {
+        QStringList names;
+        for (int i = 0; i < dialog->File1()->count(); ++i) {
+            if (dialog->File1()->item(i)->data(Form7::kInUseRole).toBool()) {
+                names << dialog->File1()->itemName(i);
+            }
+        }
+        return names;
+    }
+
 private Q_SLOTS:
     void initTestCase() {
         programfolder::setOverride(programFolder_.path());
@@ -47,19 +58,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QStringList>("inUse");
         QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<bool>("byEnter");  // OK pressed with Enter in the list
         QTest::newRow("a set in use already loads nothing")
-            << "a.set" << QStringList{"a.set"} << QStringList{"a1"};
+            << "a.set" << QStringList{"a.set"} << QStringList{"a1"} << false;
         QTest::newRow("a new set is marked in use and appended")
-            << "b.set" << QStringList{"a.set", "b.set"} << QStringList{"a1", "b1"};
+            << "b.set" << QStringList{"a.set", "b.set"} << QStringList{"a1", "b1"} << false;
+        QTest::newRow("Enter adds a set as OK does")
+            << "b.set" << QStringList{"a.set", "b.set"} << QStringList{"a1", "b1"} << true;
         QTest::newRow("nothing chosen only hides")
-            << "" << QStringList{"a.set"} << QStringList{"a1"};
+            << "" << QStringList{"a.set"} << QStringList{"a1"} << false;
         QTest::newRow("a set written after the sets were picked loads nothing")
-            << "c.set" << QStringList{"a.set"} << QStringList{"a1"};
+            << "c.set" << QStringList{"a.set"} << QStringList{"a1"} << false;
     }
     void ok_addsASetOnlyWhenItIsListedAndNotInUse() {
         QFETCH(QString, chosen);
         QFETCH(QStringList, inUse);
         QFETCH(QStringList, entries);
+        QFETCH(bool, byEnter);
         // A config started from a.set, then c.set written into the config directory.
         Form2* picker = Form2::instance();
         picker->pointFileListAt(programfolder::configDirectory());
@@ -73,12 +88,21 @@ private Q_SLOTS:
         for (int i = 0; i < dialog->File1()->count(); ++i) {
             dialog->File1()->setSelected(i, dialog->File1()->itemName(i) == chosen);
         }
-        QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QCOMPARE(markedInUse(dialog), QStringList{"a.set"});
+        if (byEnter) {
+            QTest::keyClick(dialog->File1(), Qt::Key_Return);
+        } else {
+            QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        }
 
         QVERIFY(!dialog->isVisible());
         QCOMPARE(Form2::instance()->gameSetsInUse(), inUse);
         QCOMPARE(bindingNames(), entries);
         QCOMPARE(Form3::instance()->TreeView1()->nodes().count(), entries.size() + 1);
+        // Opened again, the list marks the sets in use now; the names stay the files' names.
+        dialog->pointFileListAt(programfolder::configDirectory());
+        QCOMPARE(markedInUse(dialog), inUse);
+        QCOMPARE(dialog->File1()->itemName(0), QString("a.set"));
         QFile::remove(programFolder_.filePath("config/c.set"));
     }
 };

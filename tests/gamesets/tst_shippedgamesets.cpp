@@ -110,6 +110,11 @@ private:
                 if (entry.Comment.trimmed().isEmpty()) {
                     faults << entry.Name + ": no comment";
                 }
+                // Some engines split a line at ";" even inside a "//" comment, so help text
+                // written with comments on must hold neither a ";" nor a quote.
+                if (entry.Comment.contains(u';') || entry.Comment.contains(u'"')) {
+                    faults << entry.Name + ": its comment holds a \";\" or a quote";
+                }
                 if (entry.Command.startsWith("bind ") && !entry.Comment.contains("Usual key: ")) {
                     faults << entry.Name + ": the comment suggests no key";
                 }
@@ -262,6 +267,14 @@ private Q_SLOTS:
         QTest::newRow("empty comment")
             << QList{set("a.set", gameSetBlock("SWITCH", "Gibs", R"(seta cg_gibs "*x")", " "))}
             << "no comment";
+        QTest::newRow("comment splitting its line at a semicolon")
+            << QList{set("a.set",
+                         gameSetBlock("SWITCH", "Gibs", R"(seta cg_gibs "*x")", "Gore; 1 on"))}
+            << "holds a \";\" or a quote";
+        QTest::newRow("comment with a quote")
+            << QList{set("a.set",
+                         gameSetBlock("SWITCH", "Gibs", R"(seta cg_gibs "*x")", R"(Gore "on")"))}
+            << "holds a \";\" or a quote";
         QTest::newRow("key binding without a usual key")
             << QList{set("a.set", gameSetBlock("BINDING", "Jump", R"(bind *x "+moveup")"))}
             << "suggests no key";

@@ -1,6 +1,8 @@
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +17,7 @@
 #include "ui/DriveListBox.h"
 #include "ui/FileListBox.h"
 #include "ui/FolderListBox.h"
+#include "ui/GameFolder.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramFolder.h"
 
@@ -102,6 +105,99 @@ private Q_SLOTS:
         QCOMPARE(form_->Dir1()->path(), QDir(startFolder_.path()).canonicalPath());
         QCOMPARE(text1()->text(), QString("NoName.cfg"));
         QCOMPARE(check1()->value(), CheckBox::kUnchecked);
+    }
+
+    // Cancel and Escape put the dialog away as a save does, but write nothing.
+    void cancelAndEscape_hideAndKeepTheState_data() {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Cancel") << false;
+        QTest::newRow("Escape") << true;
+    }
+    void cancelAndEscape_hideAndKeepTheState() {
+        QFETCH(bool, escape);
+        QVERIFY(QDir(startFolder_.path()).mkpath("kept"));
+        QVERIFY(form_->Dir1()->setPath(startFolder_.filePath("kept")));
+        text1()->setText("kept.cfg");
+        check1()->click();
+        if (escape) {
+            QTest::keyClick(text1(), Qt::Key_Escape);
+        } else {
+            QTest::mouseClick(form_->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+        }
+        QVERIFY(!form_->isVisible());
+        QVERIFY(Form5::exists());
+        QVERIFY(QDir(startFolder_.filePath("kept")).isEmpty());
+        form_->show();
+        QCOMPARE(form_->Dir1()->path(), QDir(startFolder_.filePath("kept")).canonicalPath());
+        QCOMPARE(text1()->text(), QString("kept.cfg"));
+        QCOMPARE(check1()->value(), CheckBox::kChecked);
+    }
+
+    // The line under the name box follows the typing and the folder, and never stops a save.
+    void nameInfo_saysWhatSavingWillDo_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("info");
+        QTest::newRow("existing script") << "old.cfg"
+                                         << "Replaces the existing old.cfg.";
+        QTest::newRow("the game's own settings, any case")
+            << "Q3Config.CFG"
+            << "The game rewrites q3config.cfg when it exits: your script would "
+               "be lost.";
+        QTest::newRow("no extension") << "myconfig"
+                                      << "The game's exec command looks for names ending in .cfg.";
+        QTest::newRow("a new script") << "new.cfg"
+                                      << "";
+        QTest::newRow("an extension other than .cfg") << "new.txt"
+                                                      << "";
+    }
+    void nameInfo_saysWhatSavingWillDo() {
+        QFETCH(QString, name);
+        QFETCH(QString, info);
+        QVERIFY(test::writeFile(startFolder_.filePath("old.cfg"), "x"));
+        QVERIFY(form_->Dir1()->setPath(startFolder_.path()));
+        auto* line = form_->findChild<QLabel*>("lblNameInfo");
+        text1()->clear();
+        QTest::keyClicks(text1(), name);
+        QCOMPARE(line->text(), info);
+        QCOMPARE(line->isVisible(), !info.isEmpty());
+        save();
+        QVERIFY(!form_->isVisible());
+        QVERIFY(QFile::remove(startFolder_.filePath(name)));
+    }
+
+    // The game's folder is offered only once it exists; values that would run extra commands are
+    // named when the dialog comes up.
+    void showing_offersTheGameFolderAndNamesBreakingValues() {
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
+        auto* gameFolder = form_->findChild<QPushButton*>("cmdGameFolder");
+        auto* extra = form_->findChild<QLabel*>("lblExtraCommands");
+        form_->hide();
+        form_->show();
+        QVERIFY(!gameFolder->isEnabled());
+        QVERIFY(!extra->isVisible());
+
+        QVERIFY(QDir().mkpath(gamefolder::path()));
+        programTables().Bindings.append({"S", "Zoom", "seta cg_zoomfov \"*x\"", "", "2\"; quit"});
+        form_->hide();
+        form_->show();
+        QCOMPARE(extra->text(), QString("1 value runs extra commands: Zoom"));
+        QTest::mouseClick(gameFolder, Qt::LeftButton);
+        QCOMPARE(form_->Dir1()->path(), QDir(gamefolder::path()).canonicalPath());
+        QCOMPARE(form_->File1()->path(), form_->Dir1()->path());
+        qputenv("HOME", oldHome);
+    }
+
+    // Escape puts the free commands away; they come back with their text.
+    void escape_hidesTheFreeCommandsWithTheirText() {
+        Form6* commands = Form6::instance();
+        commands->show();
+        commands->setText("name Visor");
+        QTest::keyClick(commands->Text1(), Qt::Key_Escape);
+        QVERIFY(!commands->isVisible());
+        QVERIFY(Form6::exists());
+        QCOMPARE(commands->text(), QString("name Visor"));
     }
 
     void failedSave_keepsTheDialogOpenAndSaysWhy_data() {
