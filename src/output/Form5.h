@@ -18,7 +18,8 @@ class FolderListBox;
 
 // "Save Config File": the folder, file name and comments of the config script, and the button
 // that writes it. It starts in the program's current folder with "NoName.cfg", and keeps what the
-// user chose while it is hidden. A save that fails keeps the dialog open and says why.
+// user chose while it is hidden. A save that fails keeps the dialog open and says why. Game sets in
+// use whose names a script cannot hold are listed under the button each time it is shown.
 class Form5 : public QWidget, public DefaultInstance<Form5> {
     Q_OBJECT
 
@@ -29,9 +30,14 @@ public:
     FolderListBox* Dir1() const;
     FileListBox* File1() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     friend class DefaultInstance<Form5>;
     Form5();
+
+    void showUnnamedSets();
 
     void Drive1_Change();
     void Dir1_Change();
