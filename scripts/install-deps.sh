@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Installs from Debian's archive whatever the build, the tests and the program still lack.
+# Installs from Debian's archive whatever the build, the tests and the program still lack, and any
+# further packages named on the command line.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation)
+packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation "$@")
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
