@@ -13,14 +13,60 @@
 
 using namespace scriptloom;
 
-// The first byte says how many of the lines that follow are templates; the rest are script lines.
+namespace {
+
+// Lines of UTF-8 text, ended as the program ends lines: CR LF or a lone CR.
+class Utf8Lines {
+public:
+    explicit Utf8Lines(const QByteArray& bytes) : text_(QString::fromUtf8(bytes)) {}
+    bool atEnd() const { return position_ >= text_.size(); }
+    QString readLine() {
+        qsizetype end = text_.indexOf(u'\r', position_);
+        if (end < 0) {
+            end = text_.size();
+        }
+        const QString line = text_.mid(position_, end - position_);
+        position_ = end + 1;
+        if (position_ < text_.size() && text_[position_] == u'\n') {
+            ++position_;
+        }
+        return line;
+    }
+
+private:
+    QString text_;
+    qsizetype position_ = 0;
+};
+
+template <typename Lines>
+void checkMatcher(Lines& lines, int templateCount);
+
+}  // namespace
+
+// The first byte says how many of the lines that follow are templates (its value modulo 24); the
+// rest are script lines. With its top bit set the lines are read as UTF-8 rather than
+// Windows-1252, so templates and lines hold characters whose lower case has another length.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) {
         return 0;
     }
     const int templateCount = data[0] % 24;
-    textfile::LineReader lines(
-        QByteArray(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1)));
+    const QByteArray rest(reinterpret_cast<const char*>(data + 1),
+                          static_cast<qsizetype>(size - 1));
+    if ((data[0] & 0x80) != 0) {
+        Utf8Lines lines(rest);
+        checkMatcher(lines, templateCount);
+    } else {
+        textfile::LineReader lines(rest);
+        checkMatcher(lines, templateCount);
+    }
+    return 0;
+}
+
+namespace {
+
+template <typename Lines>
+void checkMatcher(Lines& lines, int templateCount) {
     GameSetTables tables;
     tables.resetAll();
     for (int i = 0; i < templateCount && !lines.atEnd(); ++i) {
@@ -52,5 +98,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
     }
-    return 0;
 }
+
+}  // namespace

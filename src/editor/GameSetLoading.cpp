@@ -13,7 +13,11 @@ void loadGameSetIntoEditor(const QString& path) {
     setMousePointer(editor, kBusyPointer);
     const GameSetLoadReport report =
         loadGameSet(path, programTables(), editor->TreeView1()->nodes());
-    editor->reportLoadProblems(report.problems);
+    QStringList problems = report.problems;
+    if (!report.notice.isEmpty()) {
+        problems << report.notice;
+    }
+    editor->reportLoadProblems(problems);
     setMousePointer(editor, kDefaultPointer);
 }
 

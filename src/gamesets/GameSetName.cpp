@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include "output/ConfigWriter.h"
+
 namespace scriptloom {
 
 QString gameSetNameProblem(const QString& name) {
@@ -16,10 +18,13 @@ QString gameSetNameProblem(const QString& name) {
     if (name == u"." || name == u"..") {
         return QStringLiteral("\"%1\" names a folder, not a file").arg(name);
     }
-    for (const QChar c : name) {
-        if (c.category() == QChar::Other_Control) {
-            return QStringLiteral("the name holds a control character");
-        }
+    if (holdsControlCharacter(name)) {
+        return QStringLiteral("the name holds a control character");
+    }
+    if (!scriptCanNameGameSet(name)) {
+        return QStringLiteral(
+            "a config script cannot name it: its characters must be in Windows-1252, so that "
+            "opening the script loads the set again");
     }
     static const QRegularExpression forbidden(QStringLiteral("[:*?\"<>|]"));
     if (const QRegularExpressionMatch found = forbidden.match(name); found.hasMatch()) {

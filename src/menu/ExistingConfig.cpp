@@ -11,6 +11,7 @@
 #include "gamesets/Form2.h"
 #include "menu/ConfigScriptReader.h"
 #include "model/GameSetTables.h"
+#include "model/LoadDiagnosis.h"
 #include "output/Form6.h"
 #include "ui/FileListBox.h"
 #include "ui/MessageBox.h"
@@ -25,6 +26,8 @@ namespace {
 
 // How often the windows get their turn while a script is read.
 constexpr std::chrono::milliseconds kEventInterval(30);
+// The longest line of a script that is opened.
+constexpr qsizetype kLongestScriptLine = qsizetype{1024} * 1024;
 
 // Loads and marks as in use every item of the game set list with exactly this name. The list's
 // length is taken once, before the walk.
@@ -43,11 +46,32 @@ void loadAndSelectGameSet(const QString& fileName) {
 
 bool editExistingConfigFile(const QString& path, QWidget* parent) {
     // Read first: a script that cannot be read must not cost the user the config now open.
-    const textfile::ReadResult file = textfile::readWholeFile(path);
+    const QString fileName = QDir::toNativeSeparators(path);
+    const textfile::ReadResult file = textfile::readWholeFile(path, textfile::kLargestTextFile);
+    if (file.tooLarge) {
+        tellUserOfFailure(parent, QStringLiteral("Open..."),
+                          QStringLiteral("%1 is too large to be a config script (%2 MB).")
+                              .arg(fileName, textfile::megabytes(file.size)));
+        return false;
+    }
     if (!file.ok) {
         tellUserOfFailure(parent, QStringLiteral("Open..."),
-                          QStringLiteral("Cannot read file %1:\n%2.")
-                              .arg(QDir::toNativeSeparators(path), file.error));
+                          QStringLiteral("Cannot read file %1:\n%2.").arg(fileName, file.error));
+        return false;
+    }
+    // A line this long is no game command. The free commands box lays out a line in one go, so
+    // the windows would freeze for seconds whatever the reader did between lines: it is refused.
+    if (const int line = firstLineLongerThan(file.bytes, kLongestScriptLine); line > 0) {
+        QString text = QStringLiteral(
+                           "%1 is not opened: its line %2 is longer than 1 MB, and the lines "
+                           "of a config script are game commands.")
+                           .arg(fileName)
+                           .arg(line);
+        if (linesEndInLfOnly(file.bytes)) {
+            text +=
+                QStringLiteral("\nIts lines end in LF only; config scripts need CR LF line ends.");
+        }
+        tellUserOfFailure(parent, QStringLiteral("Open..."), text);
         return false;
     }
 
@@ -94,6 +118,9 @@ bool editExistingConfigFile(const QString& path, QWidget* parent) {
     textfile::LineReader lines(file.bytes);
     readConfigScript(lines, programTables(), actions);
     addPendingLines();
+    if (const QString notice = configScriptNotice(file.bytes, fileName); !notice.isEmpty()) {
+        Form3::instance()->reportLoadProblems({notice});
+    }
 
     if (!textBox.isNull()) {
         textBox->setUndoRedoEnabled(true);

@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include "model/GameSetTables.h"
+#include "model/LoadDiagnosis.h"
 #include "model/TreeAdder.h"
 #include "ui/TextFile.h"
 
@@ -162,18 +163,33 @@ private:
     QStringList problems_;
 };
 
+int entryCount(const GameSetTables& tables) {
+    return tables.Selections.Count() + tables.Switches.Count() + tables.Bindings.Count();
+}
+
 }  // namespace
 
 GameSetLoadReport loadGameSet(const QString& path, GameSetTables& tables, NodeTree& tree) {
     GameSetLoadReport report;
-    textfile::ReadResult file = textfile::readWholeFile(path);
+    textfile::ReadResult file = textfile::readWholeFile(path, textfile::kLargestTextFile);
+    if (file.tooLarge) {
+        report.problems << QStringLiteral("%1 is too large to be a game set (%2 MB).")
+                               .arg(QDir::toNativeSeparators(path), textfile::megabytes(file.size));
+        return report;
+    }
     if (!file.ok) {
         report.problems << QStringLiteral("Could not open the game set %1: %2.")
                                .arg(QDir::toNativeSeparators(path), file.error);
         return report;
     }
     report.opened = true;
-    report.problems = loadGameSetBytes(std::move(file.bytes), path, tables, tree);
+    const int before = entryCount(tables);
+    report.problems = loadGameSetBytes(file.bytes, path, tables, tree);
+    const int loaded = entryCount(tables) - before;
+    // A file cut off or refused by a full table has been explained already.
+    if (report.problems.isEmpty() || loaded > 0) {
+        report.notice = gameSetLoadNotice(file.bytes, QDir::toNativeSeparators(path), loaded);
+    }
     return report;
 }
 

@@ -13,6 +13,9 @@ struct GameSetLoadReport {
     bool opened = false;
     // One sentence per problem, each naming the file.
     QStringList problems;
+    // When the file gave no entries and nothing above explains it, or starts with a UTF-8
+    // byte-order mark: the likeliest reason, naming the file. The file was read as usual.
+    QString notice;
 };
 
 // Reads the game set file at path, appends its entries to the tables in file order and places
@@ -23,11 +26,11 @@ struct GameSetLoadReport {
 // then holds "SELECT" and option line pairs up to a line "END". Any other line outside a block is
 // passed over.
 //
-// A file that cannot be read changes nothing. A block cut off by the end of the file is dropped
-// when its four field lines are incomplete, and kept with the options read so far when only its
-// "END" is missing. Options past the 21st are not stored, and entries that would pass a table's
-// largest count are not loaded. Every such case is reported; the tables and the tree always stay
-// in step, one node per entry.
+// A file that cannot be read, or that is larger than textfile::kLargestTextFile, changes nothing. A
+// block cut off by the end of the file is dropped when its four field lines are incomplete, and
+// kept with the options read so far when only its "END" is missing. Options past the 21st are not
+// stored, and entries that would pass a table's largest count are not loaded. Every such case is
+// reported; the tables and the tree always stay in step, one node per entry.
 GameSetLoadReport loadGameSet(const QString& path, GameSetTables& tables, NodeTree& tree);
 
 // The same over the bytes of a file already read; fileName names it in the problems.

@@ -1,5 +1,7 @@
 #include "output/ConfigWriter.h"
 
+#include <algorithm>
+
 #include "model/GameSetTables.h"
 #include "model/Placeholder.h"
 #include "ui/TextFile.h"
@@ -64,6 +66,19 @@ QByteArray writeConfigScript(const ConfigScriptContents& contents, const GameSet
     writeEntries(out, tables.Switches, contents.comments,
                  [](const SwitchEntry& entry) { return QStringView(entry.State); });
     return out.bytes();
+}
+
+}  // namespace scriptloom
+
+namespace scriptloom {
+
+bool holdsControlCharacter(QStringView text) {
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+bool scriptCanNameGameSet(QStringView fileName) {
+    return textfile::canEncode(fileName) && !holdsControlCharacter(fileName);
 }
 
 }  // namespace scriptloom

@@ -37,6 +37,14 @@ QString replacePlaceholder(QStringView command, QStringView value);
 // as "2 - High" write "2 -"; the whole choice when it has no "-".
 QStringView selectionValue(QStringView choice);
 
+// Whether the text holds a control character, a line break among them.
+bool holdsControlCharacter(QStringView text);
+
+// Whether a "//LOAD " line can name this game set file so that opening the script loads it again:
+// every character has a Windows-1252 byte (any other is written as "?") and none is a control
+// character (a line break would split the line).
+bool scriptCanNameGameSet(QStringView fileName);
+
 // Where a script of that name in that folder is saved: the folder and the name, joined as they
 // are; the name is used as typed, with no extension added.
 QString configScriptPath(const QString& folder, const QString& fileName);

@@ -40,6 +40,9 @@ Form5::Form5() : ui(std::make_unique<Ui::Form5>()) {
     ui->lblExtraCommands->hide();
     // The folder list has read the current folder already; its files are shown from the start.
     Dir1_Change();
+    ui->lblUnnamedSets->hide();
+    // Long file names must wrap inside the window, not widen it.
+    ui->lblUnnamedSets->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
 
 Form5::~Form5() = default;
@@ -54,6 +57,21 @@ FolderListBox* Form5::Dir1() const {
 
 FileListBox* Form5::File1() const {
     return ui->File1;
+}
+
+// The script names each game set in use on a "//LOAD " line; a name it cannot hold is written
+// damaged and the set is not loaded again when the script is opened. The save still goes ahead.
+void Form5::showUnnamedSets() {
+    QStringList lines;
+    for (const QString& name : Form2::instance()->gameSetsInUse()) {
+        if (!scriptCanNameGameSet(name)) {
+            lines << QStringLiteral(
+                         "%1 cannot be named in the script: it will not be loaded again.")
+                         .arg(name);
+        }
+    }
+    ui->lblUnnamedSets->setText(lines.join(u'\n'));
+    ui->lblUnnamedSets->setVisible(!lines.isEmpty());
 }
 
 // Another drive shows its root folder. A drive that is not ready leaves the folder as it was and
@@ -82,8 +100,16 @@ void Form5::Dir1_Change() {
 
 // Writes the script from the tables, the game sets in use and the other commands. On success the
 // dialog hides; on failure the old file stays as it was, the dialog stays, and the user is told.
+// A name holding a control character (a line break, say) is refused before anything is written.
 void Form5::Command1_Click() {
     const QString path = configScriptPath(ui->Dir1->path(), ui->Text1->text());
+    if (holdsControlCharacter(ui->Text1->text())) {
+        tellUserOfFailure(
+            this, windowTitle(),
+            QStringLiteral("Cannot write file %1:\nthe name holds a control character.")
+                .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
     const ConfigScriptContents contents{Form2::instance()->gameSetsInUse(),
                                         Form6::instance()->text(),
                                         ui->Check1->value() == CheckBox::kChecked};
@@ -125,14 +151,15 @@ void Form5::showNameInfo() {
     ui->lblNameInfo->setVisible(!notice.isEmpty());
 }
 
-// Each time the dialog comes up it looks again for the game's folder and for values that would
-// run extra commands, since both may have changed while it was hidden.
+// Each time the dialog comes up it looks again for the game's folder, for values that would
+// run extra commands and for sets a script cannot name, since all may have changed while hidden.
 void Form5::showEvent(QShowEvent* event) {
     ui->cmdGameFolder->setEnabled(QFileInfo(gamefolder::path()).isDir());
     const QString extra = extraCommandsNotice(entriesRunningExtraCommands(programTables()));
     ui->lblExtraCommands->setText(extra);
     ui->lblExtraCommands->setVisible(!extra.isEmpty());
     showNameInfo();
+    showUnnamedSets();
     QWidget::showEvent(event);
 }
 

@@ -20,7 +20,8 @@ class FolderListBox;
 // that writes it. It starts in the program's current folder with "NoName.cfg", and keeps what the
 // user chose while it is hidden. A save that fails keeps the dialog open and says why. Cancel and
 // Escape hide it as a save does; the lines under the name box and above the buttons tell what
-// saving will do, without stopping it.
+// saving will do, without stopping it, among them the game sets in use whose names a script
+// cannot hold.
 class Form5 : public QWidget, public DefaultInstance<Form5> {
     Q_OBJECT
 
@@ -38,6 +39,8 @@ protected:
 private:
     friend class DefaultInstance<Form5>;
     Form5();
+
+    void showUnnamedSets();
 
     void Drive1_Change();
     void Dir1_Change();

@@ -4,7 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace scriptloom::textfile {
 
@@ -51,6 +58,11 @@ QByteArray encode(QStringView text) {
     return bytes;
 }
 
+bool canEncode(QStringView text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c == u'?' || encodeChar(c.unicode()) != '?'; });
+}
+
 QString LineReader::readLine() {
     const qsizetype start = position_;
     qsizetype end = bytes_.indexOf('\r', start);
@@ -74,10 +86,17 @@ void LineWriter::writeLine(QStringView line) {
     bytes_ += "\r\n";
 }
 
-ReadResult readWholeFile(const QString& path) {
+ReadResult readWholeFile(const QString& path, qint64 sizeLimit) {
     ReadResult result;
-    if (QFileInfo(path).isDir()) {
+    const QFileInfo info(path);
+    if (info.isDir()) {
         result.error = QStringLiteral("it is a folder, not a file");
+        return result;
+    }
+    result.size = info.size();
+    if (sizeLimit >= 0 && result.size > sizeLimit) {
+        result.tooLarge = true;
+        result.error = QStringLiteral("it is too large (%1 MB)").arg(megabytes(result.size));
         return result;
     }
     QFile file(path);
@@ -95,19 +114,57 @@ ReadResult readWholeFile(const QString& path) {
     return result;
 }
 
+QString megabytes(qint64 size) {
+    return QString::number(static_cast<double>(size) / (1024.0 * 1024.0), 'f', 1);
+}
+
 namespace {
+
+const QString kPathTooLong = QStringLiteral("The path is too long");
 
 WriteResult failure(const QString& reason) {
     return WriteResult{false, reason};
+}
+
+// The system's reason for a failed file call, from the error number the call left. Qt reports a
+// write that the disk could not take as "Unknown error", and a name past the system's limits in
+// words of its own, so those two are named here.
+WriteResult systemFailure(int error, const QString& qtReason) {
+    switch (error) {
+        case ENOSPC:
+            return failure(QStringLiteral("No space left on device"));
+        case ENAMETOOLONG:
+            return failure(kPathTooLong);
+        default:
+            break;
+    }
+    if (error != 0 && (qtReason.isEmpty() || qtReason == u"Unknown error")) {
+        return failure(QString::fromLocal8Bit(std::strerror(error)));
+    }
+    return failure(qtReason);
+}
+
+// Why the folder a file is to be written into cannot take it, or an empty text. A path too long
+// for the system is told as such, not as a missing folder.
+QString folderProblem(const QString& folder) {
+#ifdef Q_OS_UNIX
+    struct stat info {};
+    errno = 0;
+    if (::stat(QFile::encodeName(folder).constData(), &info) != 0 && errno == ENAMETOOLONG) {
+        return kPathTooLong;
+    }
+#endif
+    return QDir(folder).exists() ? QString() : QStringLiteral("the folder does not exist");
 }
 
 // Devices cannot be replaced by renaming a file over them, and must not be: they are written in
 // place, and their own error (a full disk, say) is the answer.
 WriteResult writeDevice(const QString& path, const QByteArray& bytes) {
     QFile device(path);
+    errno = 0;
     if (!device.open(QIODevice::WriteOnly) || device.write(bytes) != bytes.size() ||
         !device.flush()) {
-        return failure(device.errorString());
+        return systemFailure(errno, device.errorString());
     }
     return WriteResult{true, {}};
 }
@@ -122,8 +179,8 @@ WriteResult writeWholeFile(const QString& path, const QByteArray& bytes) {
     if (target.isDir()) {
         return failure(QStringLiteral("a folder of that name is in the way"));
     }
-    if (!target.dir().exists()) {
-        return failure(QStringLiteral("the folder does not exist"));
+    if (const QString problem = folderProblem(target.path()); !problem.isEmpty()) {
+        return failure(problem);
     }
     if (target.exists() && !target.isFile()) {
         return writeDevice(path, bytes);
@@ -131,17 +188,22 @@ WriteResult writeWholeFile(const QString& path, const QByteArray& bytes) {
     if (target.exists() && !target.isWritable()) {
         return failure(QStringLiteral("the file is write-protected"));
     }
+    // The error number is read right after the call that failed, before anything else can
+    // change it.
     QSaveFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
-        return failure(file.errorString());
+        return systemFailure(errno, file.errorString());
     }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const WriteResult result = systemFailure(errno, file.errorString());
         file.cancelWriting();
-        return failure(reason);
+        return result;
     }
+    errno = 0;
     if (!file.commit()) {
-        return failure(file.errorString());
+        return systemFailure(errno, file.errorString());
     }
     return WriteResult{true, {}};
 }

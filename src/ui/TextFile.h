@@ -13,6 +13,8 @@ namespace scriptloom::textfile {
 QString decode(QByteArrayView bytes);
 // Characters the code page cannot hold are written as "?".
 QByteArray encode(QStringView text);
+// Whether every character of the text has a byte in the code page, so that it is written as it is.
+bool canEncode(QStringView text);
 
 // Reads lines from the bytes of a whole file. A line ends at CR LF or at a lone CR; a lone LF is
 // part of the line. The line-end characters are not part of the line.
@@ -47,9 +49,22 @@ struct ReadResult {
     bool ok = false;
     QByteArray bytes;
     QString error;  // the operating system's reason when !ok
+    // Set when the file was refused unread because it is larger than the limit asked for.
+    bool tooLarge = false;
+    qint64 size = 0;
 };
 
-ReadResult readWholeFile(const QString& path);
+// The largest game set or config script the program reads. Real ones are a few kilobytes; a file
+// past this size is something else, and reading it would cost seconds and several times its size
+// in memory.
+inline constexpr qint64 kLargestTextFile = qint64{64} * 1024 * 1024;
+
+// Reads the whole file. With a size limit, a file larger than the limit is refused before any of
+// it is read.
+ReadResult readWholeFile(const QString& path, qint64 sizeLimit = -1);
+
+// A size in megabytes of 1,048,576 bytes, with one decimal, as file managers show it.
+QString megabytes(qint64 size);
 
 // Whether a whole file was written, and the reason when it was not.
 struct WriteResult {

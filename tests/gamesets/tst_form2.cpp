@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -92,6 +93,22 @@ private Q_SLOTS:
         QCOMPARE(programTables().Selections.Count(), 0);
         QCOMPARE(Form3::instance()->TreeView1()->selectedNode(), 0);
         QVERIFY(status->text().isEmpty());
+    }
+
+    // A shipped set saved again with LF line ends loads nothing, and the status line says why.
+    void aSetWithLfLineEnds_isExplainedOnTheStatusLine() {
+        QByteArray bytes = test::readFile(SCRIPTLOOM_SHIPPED_SETS "/graphics.set");
+        QVERIFY(bytes.contains("\r\n"));
+        bytes.replace("\r\n", "\n");
+        QVERIFY(test::writeFile(programFolder_.filePath("config/lf.set"), bytes));
+        selectAndPressOk({"b.set", "lf.set"});
+        const auto* status = Form3::instance()->findChild<QLabel*>("lblStatus");
+        QVERIFY(status->isVisible());
+        QCOMPARE(status->text(),
+                 QDir::toNativeSeparators(programfolder::gameSetPath("lf.set")) +
+                     " holds no game set entries: its lines end in LF only; game sets need CR LF "
+                     "line ends.");
+        QVERIFY(QFile::remove(programfolder::gameSetPath("lf.set")));
     }
 };
 

@@ -332,10 +332,27 @@ private Q_SLOTS:
     void save_refusesUnsafeNames_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("refused");
-        const QStringList refused{"",       "../x.set", "sub/x.set", "sub\\x.set", "/tmp/x.set",
-                                  "..",     ".",        "C:x.set",   "x\ty.set",   "x\u0085.set",
-                                  "CON",    "con.set",  "Lpt9.set",  "NUL .set",   "x.set.",
-                                  "x.set ", "why?.set", "a|b.set"};
+        const QStringList refused{"",
+                                  "../x.set",
+                                  "sub/x.set",
+                                  "sub\\x.set",
+                                  "/tmp/x.set",
+                                  "..",
+                                  ".",
+                                  "C:x.set",
+                                  "x\ty.set",
+                                  "x\u0085.set",
+                                  "CON",
+                                  "con.set",
+                                  "Lpt9.set",
+                                  "NUL .set",
+                                  "x.set.",
+                                  "x.set ",
+                                  "why?.set",
+                                  "a|b.set",
+                                  "x\ny.set",
+                                  QString::fromUtf8("графика.set"),
+                                  QString::fromUtf8("graphics✓.set")};
         for (const QString& name : refused) {
             QTest::newRow(qPrintable("refused: " + name)) << name << true;
         }

@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 #include "ui/MessageBox.h"
 #include "ui/ProgramControl.h"
 #include "ui/ProgramFolder.h"
+#include "ui/TextFile.h"
 #include "ui/TreeView.h"
 
 using namespace scriptloom;
@@ -116,6 +118,46 @@ private Q_SLOTS:
         QCOMPARE(Form2::instance()->gameSetsInUse(), QStringList({"hud.set", "keys.set"}));
         QCOMPARE(Form6::instance()->text(), QString::fromUtf8("say\u00A0hi\r\necho two"));
         QCOMPARE(Form3::instance()->TreeView1()->nodes().count(), 6);
+    }
+
+    // A script of LF lines opens as today (one line) and the status line says why; one whose
+    // line passes 1 MiB, or whose size passes 64 MiB, is refused before anything changes.
+    void unusualScripts_areToldOrRefused_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<qint64>("sparseSize");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("LF only") << QByteArray("// by hand\nbind MOUSE1 \"+attack\"\n") << qint64{0}
+                                 << "its lines end in LF only" << true;
+        QTest::newRow("a line over 1 MiB")
+            << "//LOAD keys.set\r\n" + QByteArray(1024 * 1024 + 1, 'x') << qint64{0}
+            << "its line 2 is longer than 1 MB" << false;
+        QTest::newRow("over 64 MiB") << QByteArray() << textfile::kLargestTextFile + 1
+                                     << "is too large to be a config script (64.0 MB)." << false;
+    }
+    void unusualScripts_areToldOrRefused() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint64, sparseSize);
+        QFETCH(QString, told);
+        QFETCH(bool, opened);
+        makeConfig();
+        const QStringList before = test::entryValues(programTables());
+        const QString path = scripts_.filePath("unusual.cfg");
+        QVERIFY(test::writeFile(path, bytes));
+        if (sparseSize > 0) {
+            QVERIFY(QFile::resize(path, sparseSize));
+        }
+        QCOMPARE(editExistingConfigFile(path), opened);
+        const QString said = opened ? Form3::instance()->findChild<QLabel*>("lblStatus")->text()
+                                    : messages_.value(0);
+        QVERIFY2(said.startsWith(QDir::toNativeSeparators(path)) && said.contains(told),
+                 qPrintable(said));
+        QCOMPARE(messages_.size(), opened ? 0 : 1);
+        if (opened) {
+            QVERIFY(Form6::instance()->text().contains("bind MOUSE1"));  // not matched: one line
+        } else {
+            QCOMPARE(test::entryValues(programTables()), before);
+        }
     }
 };
 

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -7,6 +8,7 @@
 #include "model/TreeAdder.h"
 #include "support/TestSupport.h"
 #include "ui/NodeTree.h"
+#include "ui/TextFile.h"
 
 using namespace scriptloom;
 using test::crlfLines;
@@ -164,6 +166,40 @@ private Q_SLOTS:
         QCOMPARE(tables_.Switches.Capacity(), kLargestTableCapacity);
         QCOMPARE(test::treeShape(tree_), QStringLiteral("1:K/1(2:b1/3,3:b2/3)"));
         QCOMPARE(tables_.Bindings.Count(), 2);
+    }
+
+    // A file alone can fill a table: the 32,766th Switch block is refused and reported.
+    void aFileOfMoreSwitchesThanATableHolds_fillsItAndSaysSo() {
+        const QByteArray block("SWITCH\r\nS\r\nN\r\nC\r\nCm\r\n");
+        const QStringList problems =
+            loadGameSetBytes(block.repeated(kLargestTableCapacity + 1), "full.set", tables_, tree_);
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(problems[0].contains("1 entries") && problems[0].contains("Switches"),
+                 qPrintable(problems[0]));
+        QCOMPARE(tables_.Switches.Count(), kLargestTableCapacity);
+        QCOMPARE(tree_.count(), kLargestTableCapacity + 1);  // and the one section node
+    }
+
+    // A file that loads nothing gets a notice, unless a problem already explains it.
+    void aFileThatLoadsNothing_isExplainedOnce() {
+        GameSetLoadReport report = load("SWITCH\nS\nN\nC\nCm\n");
+        QVERIFY2(report.problems.isEmpty() && report.notice.contains("LF only"),
+                 qPrintable(report.notice));
+        report = load("SWITCH\r\nS");
+        QCOMPARE(report.problems.size(), 1);
+        QVERIFY(report.notice.isEmpty());
+    }
+
+    // Checked before reading: a sparse file of one byte over 64 MiB costs no time or memory.
+    void aFileOver64MiB_isRefusedUnread() {
+        const QString path = dir_.filePath("huge.set");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(textfile::kLargestTextFile + 1));
+        file.close();
+        const GameSetLoadReport report = loadGameSet(path, tables_, tree_);
+        QCOMPARE(report.problems, QStringList{QDir::toNativeSeparators(path) +
+                                              " is too large to be a game set (64.0 MB)."});
+        QVERIFY(!report.opened);
     }
 };
 

@@ -209,6 +209,11 @@ private Q_SLOTS:
                                                       << "a folder";
         QTest::newRow("missing folder") << "gone/x.cfg"
                                         << "does not exist";
+        QTest::newRow("a line break") << "a\nb.cfg"
+                                      << "the name holds a control character";
+        QTest::newRow("a tab") << "a\tb.cfg"
+                               << "the name holds a control character";
+        QTest::newRow("300 characters") << QString(300, u'n') << "The path is too long";
     }
     void failedSave_keepsTheDialogOpenAndSaysWhy() {
         QFETCH(QString, name);
@@ -224,6 +229,38 @@ private Q_SLOTS:
                  qPrintable(messages_[0]));
         QVERIFY2(messages_[0].contains(reason), qPrintable(messages_[0]));
         QCOMPARE(QDir(startFolder_.path()).entryList(QDir::AllEntries), before);
+    }
+
+    // Sets in use whose names a script cannot hold are listed when the dialog is shown; the save
+    // still writes the script.
+    void setsAScriptCannotName_areListedWithoutBlockingTheSave() {
+        const auto* label = form_->findChild<QLabel*>("lblUnnamedSets");
+        QVERIFY(label->isHidden());
+        for (const char* name : {"a.set", "graphics✓.set", "x\ty.set"}) {
+            QVERIFY(test::writeFile(
+                programFolder_.filePath(QString::fromUtf8("config/") + QString::fromUtf8(name)),
+                {}));
+        }
+        Form2* picker = Form2::instance();
+        picker->pointFileListAt(programfolder::configDirectory());
+        for (int i = 0; i < picker->File1()->count(); ++i) {
+            picker->File1()->setSelected(i, true);
+        }
+        form_->hide();
+        form_->show();
+        QCOMPARE(label->text(),
+                 QString::fromUtf8("graphics✓.set cannot be named in the script: it will not be "
+                                   "loaded again.\nx\ty.set cannot be named in the script: it "
+                                   "will not be loaded again."));
+        QVERIFY(label->isVisible());
+        text1()->setText("kept.cfg");
+        save();
+        QVERIFY(messages_.isEmpty() && QFile::remove(startFolder_.filePath("kept.cfg")));
+        for (int i = 0; i < picker->File1()->count(); ++i) {
+            picker->File1()->setSelected(i, false);
+        }
+        form_->show();
+        QVERIFY(label->isHidden());
     }
 
     void openingAFolderThatIsGone_keepsTheFolderAndSaysSo() {

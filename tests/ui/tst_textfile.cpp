@@ -38,6 +38,23 @@ struct Unwritable {
     bool done = false;
 };
 
+// A file system of 64 KiB mounted on a new folder while it lives; root only.
+struct SmallFileSystem {
+    explicit SmallFileSystem(QString folder) : path(std::move(folder)) {
+#ifdef Q_OS_UNIX
+        mounted = geteuid() == 0 && QDir().mkpath(path) &&
+                  QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", path}) == 0;
+#endif
+    }
+    ~SmallFileSystem() {
+        if (mounted) {
+            QProcess::execute("umount", {path});
+        }
+    }
+    QString path;
+    bool mounted = false;
+};
+
 }  // namespace
 
 class TextFileTest : public QObject {
@@ -95,19 +112,35 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"a.cfg"});
     }
 
+    // The reason is the system's own where the system gave one (empty: any text will do).
     void writeWholeFile_failureKeepsTheOldFileAndLeavesNoTemporaryFile_data() {
         QTest::addColumn<QString>("situation");
-        QTest::newRow("no file name") << "no file name";
-        QTest::newRow("missing folder") << "missing folder";
-        QTest::newRow("a folder in the file's place") << "folder in the way";
-        QTest::newRow("read-only file") << "read-only file";
-        QTest::newRow("read-only folder") << "read-only folder";
-        QTest::newRow("full disk") << "full disk";
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no file name") << "no file name"
+                                      << "";
+        QTest::newRow("missing folder") << "missing folder"
+                                        << "the folder does not exist";
+        QTest::newRow("a folder in the file's place") << "folder in the way"
+                                                      << "";
+        QTest::newRow("read-only file") << "read-only file"
+                                        << "";
+        QTest::newRow("read-only folder") << "read-only folder"
+                                          << "";
+        QTest::newRow("full disk") << "full disk"
+                                   << "No space left on device";
+        QTest::newRow("full file system") << "full file system"
+                                          << "No space left on device";
+        QTest::newRow("5,000-character path") << "long path"
+                                              << "The path is too long";
+        QTest::newRow("300-character name") << "long name"
+                                            << "The path is too long";
     }
 
     void writeWholeFile_failureKeepsTheOldFileAndLeavesNoTemporaryFile() {
         QFETCH(QString, situation);
+        QFETCH(QString, reason);
         QTemporaryDir folder;
+        std::unique_ptr<SmallFileSystem> small;
         const QString old = folder.filePath("a.cfg");
         QVERIFY(test::writeFile(old, "old\r\n"));
         QVERIFY(QDir(folder.path()).mkdir("taken.cfg"));
@@ -130,14 +163,32 @@ private Q_SLOTS:
                 QSKIP("no /dev/full here");
             }
             target = "/dev/full";
+        } else if (situation == "full file system") {
+            // An old file bigger than the space left: the save cannot fit beside it.
+            small = std::make_unique<SmallFileSystem>(folder.filePath("small"));
+            if (!small->mounted) {
+                QSKIP("mounting a small file system needs root and mount");
+            }
+            target = folder.filePath("small/a.cfg");
+            QVERIFY(test::writeFile(target, QByteArray(40 * 1024, 'x')));
+        } else if (situation == "long path") {
+            target = folder.filePath(QString(5000, u'd') + "/a.cfg");
+        } else if (situation == "long name") {
+            target = folder.filePath(QString(300, u'n'));
         }
+        const QByteArray targetBefore = small ? test::readFile(target) : QByteArray();
         const QStringList before =
             QDir(QFileInfo(target).absolutePath()).entryList(QDir::AllEntries | QDir::Hidden);
 
-        const textfile::WriteResult result = textfile::writeWholeFile(target, "new\r\n");
+        const textfile::WriteResult result =
+            textfile::writeWholeFile(target, QByteArray(40 * 1024, 'n'));
 
         QVERIFY(!result.ok);
         QVERIFY(!result.error.isEmpty());
+        QVERIFY2(reason.isEmpty() || result.error == reason, qPrintable(result.error));
+        if (small) {
+            QCOMPARE(test::readFile(target), targetBefore);
+        }
         QCOMPARE(test::readFile(old), QByteArray("old\r\n"));
         QCOMPARE(QDir(QFileInfo(target).absolutePath()).entryList(QDir::AllEntries | QDir::Hidden),
                  before);
