@@ -36,6 +36,11 @@ Form3::Form3() : ui(std::make_unique<Ui::Form3>()), imageList_(new ImageList(thi
     // Measured with them, the warnings under the value boxes find room without moving the window.
     ui->lblBreakoutSelection->hide();
     ui->lblBreakoutBinding->hide();
+    // The room a hidden warning leaves goes to the help text, not to the one-line name and
+    // command labels.
+    for (QLabel* line : {ui->Label1, ui->Label7, ui->Label4, ui->Label6, ui->Label10, ui->Label8}) {
+        line->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    }
     showPanel(ui->frmSelection);
     ui->lblStatus->hide();
     // Long file names must wrap inside the window, not widen it.
