@@ -3,6 +3,7 @@
 #include "editor/Form3.h"
 #include "model/GameSetLoader.h"
 #include "model/GameSetTables.h"
+#include "ui/ModelEvents.h"
 #include "ui/MousePointer.h"
 #include "ui/TreeView.h"
 
@@ -18,6 +19,7 @@ void loadGameSetIntoEditor(const QString& path) {
         problems << report.notice;
     }
     editor->reportLoadProblems(problems);
+    ModelEvents::notifyEntries();
     setMousePointer(editor, kDefaultPointer);
 }
 

@@ -10,6 +10,7 @@
 #include "menu/MenuActions.h"
 #include "model/GameSetTables.h"
 #include "ui/FileListBox.h"
+#include "ui/ModelEvents.h"
 #include "ui/ProgramControl.h"
 #include "ui/ProgramFolder.h"
 #include "ui/TreeView.h"
@@ -60,6 +61,7 @@ void Form2::Command1_Click() {
     }
     programTables().resetAll();
     editor->TreeView1()->nodes().removeAll();
+    ModelEvents::notifyEntries();
     editor->clearLoadProblems();
     for (int i = 0; i < ui->File1->count(); ++i) {
         if (ui->File1->isSelected(i)) {

@@ -8,6 +8,7 @@
 #include "gamesets/GameSetWriter.h"
 #include "model/GameSetTables.h"
 #include "ui/MessageBox.h"
+#include "ui/ModelEvents.h"
 #include "ui/ProgramFolder.h"
 #include "ui/TreeView.h"
 #include "ui_Form4.h"
@@ -131,29 +132,35 @@ EntryTexts Form4::switchTexts() const {
 void Form4::Command2_Click() {
     tellOutcome(addSelection(programTables(), editorTree(), selectionTexts(), optionList()),
                 QStringLiteral("Selection"), QStringLiteral("Selections"));
+    ModelEvents::notifyEntries();
 }
 
 void Form4::Command3_Click() {
     tellOutcome(rewriteSelections(programTables(), selectionTexts(), optionList()),
                 QStringLiteral("Selection"), QStringLiteral("Selections"));
+    ModelEvents::notifyEntries();
 }
 
 void Form4::Command5_Click() {
     tellOutcome(addBinding(programTables(), editorTree(), bindingTexts()),
                 QStringLiteral("Binding"), QStringLiteral("Bindings"));
+    ModelEvents::notifyEntries();
 }
 
 void Form4::Command4_Click() {
     rewriteBindings(programTables(), bindingTexts());
+    ModelEvents::notifyEntries();
 }
 
 void Form4::Command6_Click() {
     tellOutcome(addSwitch(programTables(), editorTree(), switchTexts()), QStringLiteral("Switch"),
                 QStringLiteral("Switches"));
+    ModelEvents::notifyEntries();
 }
 
 void Form4::Command7_Click() {
     rewriteSwitches(programTables(), switchTexts());
+    ModelEvents::notifyEntries();
 }
 
 // "save": every loaded entry as one game set in the config directory, under the name exactly as

@@ -2,6 +2,7 @@
 
 #include "menu/CommandTemplates.h"
 #include "model/GameSetTables.h"
+#include "model/ValueStore.h"
 #include "ui/TextFile.h"
 
 namespace scriptloom {
@@ -11,13 +12,16 @@ namespace {
 void storeValue(GameSetTables& tables, TemplateMatch& match) {
     switch (match.kind) {
         case EntryKind::Binding:
-            tables.Bindings[match.index].Value = std::move(match.value);
+            storeValueAt(tables, tables.Bindings, &BindingEntry::Value, match.index,
+                         std::move(match.value));
             return;
         case EntryKind::Switch:
-            tables.Switches[match.index].State = std::move(match.value);
+            storeValueAt(tables, tables.Switches, &SwitchEntry::State, match.index,
+                         std::move(match.value));
             return;
         case EntryKind::Selection:
-            tables.Selections[match.index].Choice = std::move(match.value);
+            storeValueAt(tables, tables.Selections, &SelectionEntry::Choice, match.index,
+                         std::move(match.value));
             return;
     }
 }

@@ -15,6 +15,7 @@
 #include "output/Form6.h"
 #include "ui/FileListBox.h"
 #include "ui/MessageBox.h"
+#include "ui/ModelEvents.h"
 #include "ui/ProgramControl.h"
 #include "ui/ProgramFolder.h"
 #include "ui/TextFile.h"
@@ -87,6 +88,7 @@ bool editExistingConfigFile(const QString& path, QWidget* parent) {
     editor->show();
     programTables().resetAll();
     editor->TreeView1()->nodes().removeAll();
+    ModelEvents::notifyEntries();
     editor->clearLoadProblems();
 
     // Lines for the other commands are gathered and added together, and the windows get their
@@ -118,6 +120,7 @@ bool editExistingConfigFile(const QString& path, QWidget* parent) {
     textfile::LineReader lines(file.bytes);
     readConfigScript(lines, programTables(), actions);
     addPendingLines();
+    ModelEvents::notifyValues();
     if (const QString notice = configScriptNotice(file.bytes, fileName); !notice.isEmpty()) {
         Form3::instance()->reportLoadProblems({notice});
     }

@@ -10,11 +10,14 @@ struct GameSetTables {
     Table<SelectionEntry> Selections;
     Table<SwitchEntry> Switches;
     Table<BindingEntry> Bindings;
+    // Moves whenever a value is stored (model/ValueStore.h) or the entries are reset.
+    std::uint32_t valuesRevision = 0;
 
     void resetAll() {
         Selections.reset();
         Switches.reset();
         Bindings.reset();
+        ++valuesRevision;
     }
 };
 

@@ -16,6 +16,7 @@
 #include "ui/FolderListBox.h"
 #include "ui/GameFolder.h"
 #include "ui/MessageBox.h"
+#include "ui/ModelEvents.h"
 #include "ui/TextFile.h"
 #include "ui_Form5.h"
 
@@ -37,6 +38,8 @@ Form5::Form5() : ui(std::make_unique<Ui::Form5>()) {
     connect(ui->Text1, &QLineEdit::textChanged, this, &Form5::showNameInfo);
     connect(ui->cmdCancel, &QPushButton::clicked, this, &Form5::cmdCancel_Click);
     connect(ui->cmdGameFolder, &QPushButton::clicked, this, &Form5::cmdGameFolder_Click);
+    // The editor's preview follows the comments choice.
+    connect(ui->Check1, &QCheckBox::stateChanged, this, &ModelEvents::notifyScriptOptions);
     ui->lblExtraCommands->hide();
     // The folder list has read the current folder already; its files are shown from the start.
     Dir1_Change();
@@ -45,7 +48,14 @@ Form5::Form5() : ui(std::make_unique<Ui::Form5>()) {
     ui->lblUnnamedSets->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 }
 
-Form5::~Form5() = default;
+// The comments choice goes with the window.
+Form5::~Form5() {
+    ModelEvents::notifyScriptOptions();
+}
+
+bool Form5::commentsChosen() const {
+    return ui->Check1->value() == CheckBox::kChecked;
+}
 
 DriveListBox* Form5::Drive1() const {
     return ui->Drive1;

@@ -31,6 +31,8 @@ public:
     DriveListBox* Drive1() const;
     FolderListBox* Dir1() const;
     FileListBox* File1() const;
+    // Whether "Add comments" is ticked.
+    bool commentsChosen() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QTextCursor>
 
+#include "ui/ModelEvents.h"
 #include "ui_Form6.h"
 
 namespace scriptloom {
@@ -22,9 +23,13 @@ Form6::Form6() : ui(std::make_unique<Ui::Form6>()) {
     ui->setupUi(this);
     // Commands line up and read better in a fixed-width font, as in the game's console.
     ui->Text1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    connect(ui->Text1, &QPlainTextEdit::textChanged, this, &ModelEvents::notifyScriptOptions);
 }
 
-Form6::~Form6() = default;
+// The text goes with the window.
+Form6::~Form6() {
+    ModelEvents::notifyScriptOptions();
+}
 
 QPlainTextEdit* Form6::Text1() const {
     return ui->Text1;

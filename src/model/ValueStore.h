@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include "model/GameSetTables.h"
+
+namespace scriptloom {
+
+// The one way a value gets into the tables, so that whoever shows values can tell by
+// GameSetTables::valuesRevision that they have changed.
+
+// Stores a value into the given field of every entry of the table whose Name is `name`, lowest
+// index first, and returns how many there were. The value is made afresh for each entry.
+template <typename Record, typename MakeValue>
+int storeValueNamed(GameSetTables& tables, Table<Record>& table, QString Record::*field,
+                    const QString& name, MakeValue makeValue) {
+    const QList<std::int16_t> named = table.indicesNamed(name);
+    for (const std::int16_t i : named) {
+        table[i].*field = makeValue();
+    }
+    if (!named.isEmpty()) {
+        ++tables.valuesRevision;
+    }
+    return static_cast<int>(named.size());
+}
+
+// Stores a value into the given field of the entry at `index`.
+template <typename Record>
+void storeValueAt(GameSetTables& tables, Table<Record>& table, QString Record::*field, int index,
+                  QString value) {
+    table[index].*field = std::move(value);
+    ++tables.valuesRevision;
+}
+
+}  // namespace scriptloom
