@@ -1,7 +1,10 @@
 #include "ui/TreeView.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
 
 #include "ui/ImageList.h"
 
@@ -65,8 +68,78 @@ QVariant NodeTreeModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DecorationRole && images_ != nullptr) {
         return images_->image(node.image);
     }
+    if (role == Qt::FontRole && marks_ && marks_(number).bold) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+    if (role == kNodeNoteRole && marks_) {
+        const QString note = marks_(number).note;
+        return note.isEmpty() ? QVariant() : QVariant(note);
+    }
     return {};
 }
+
+NodeFilterModel::NodeFilterModel(QObject* parent) : QSortFilterProxyModel(parent) {
+    setRecursiveFilteringEnabled(true);
+    setAutoAcceptChildRows(true);
+}
+
+void NodeFilterModel::setTest(std::function<bool(int number)> accepts) {
+    accepts_ = std::move(accepts);
+    invalidateFilter();
+}
+
+bool NodeFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const {
+    const auto* nodes = static_cast<const NodeTreeModel*>(sourceModel());
+    return !accepts_ || accepts_(nodes->nodeNumber(nodes->index(sourceRow, 0, sourceParent)));
+}
+
+namespace {
+
+// Draws a node's note dimmed after its text.
+class NodeNoteDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        const QString note = index.data(kNodeNoteRole).toString();
+        if (note.isEmpty()) {
+            return;
+        }
+        QStyleOptionViewItem item(option);
+        initStyleOption(&item, index);
+        const QStyle* style = item.widget != nullptr ? item.widget->style() : QApplication::style();
+        const QRect textArea =
+            style->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget);
+        const int textWidth = item.fontMetrics.horizontalAdvance(item.text) + kGap;
+        QColor dimmed = item.palette.color(
+            option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text);
+        dimmed.setAlphaF(0.55F);
+        painter->save();
+        painter->setFont(option.font);
+        painter->setPen(dimmed);
+        painter->drawText(textArea.adjusted(textWidth, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                          note);
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const QString note = index.data(kNodeNoteRole).toString();
+        if (!note.isEmpty()) {
+            size.rwidth() += option.fontMetrics.horizontalAdvance(note) + 2 * kGap;
+        }
+        return size;
+    }
+
+private:
+    static constexpr int kGap = 8;
+};
+
+}  // namespace
 
 void NodeTreeModel::nodeAboutToBeAdded(int parentNumber, int row) {
     beginInsertRows(indexOfNode(parentNumber), row, row);
@@ -88,8 +161,10 @@ void NodeTreeModel::refreshNeeded() {
     Q_EMIT refreshRequested();
 }
 
-TreeView::TreeView(QWidget* parent) : QTreeView(parent), model_(new NodeTreeModel(this)) {
+TreeView::TreeView(QWidget* parent)
+    : QTreeView(parent), model_(new NodeTreeModel(this)), filter_(new NodeFilterModel(this)) {
     setModel(model_);
+    setItemDelegate(new NodeNoteDelegate(this));
     setHeaderHidden(true);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -101,7 +176,49 @@ TreeView::TreeView(QWidget* parent) : QTreeView(parent), model_(new NodeTreeMode
 
 int TreeView::selectedNode() const {
     const QModelIndexList chosen = selectionModel()->selectedIndexes();
-    return chosen.isEmpty() ? 0 : model_->nodeNumber(chosen.first());
+    if (chosen.isEmpty()) {
+        return 0;
+    }
+    return model_->nodeNumber(filtered() ? filter_->mapToSource(chosen.first()) : chosen.first());
+}
+
+QModelIndex TreeView::viewIndexOfNode(int number) const {
+    const QModelIndex index = model_->indexOfNode(number);
+    return filtered() ? filter_->mapFromSource(index) : index;
+}
+
+// Only a filter that is in use watches the nodes, so that placing thousands of nodes costs no
+// filtering while the whole tree is shown.
+void TreeView::setNodeFilter(std::function<bool(int number)> accepts) {
+    const int selected = selectedNode();
+    if (!accepts) {
+        if (filtered()) {
+            showModel(model_);
+            filter_->setSourceModel(nullptr);
+        }
+    } else {
+        filter_->setTest(std::move(accepts));
+        if (!filtered()) {
+            filter_->setSourceModel(model_);
+            showModel(filter_);
+        }
+        expandAll();
+    }
+    if (const QModelIndex index = viewIndexOfNode(selected); index.isValid()) {
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        scrollTo(index);
+    }
+}
+
+void TreeView::showModel(QAbstractItemModel* model) {
+    QItemSelectionModel* old = selectionModel();
+    setModel(model);
+    delete old;
+}
+
+void TreeView::setMarkSource(std::function<NodeMark(int number)> source) {
+    model_->setMarkSource(std::move(source));
+    viewport()->update();
 }
 
 QString TreeView::selectedText() const {
@@ -110,7 +227,7 @@ QString TreeView::selectedText() const {
 }
 
 void TreeView::selectNode(int number) {
-    const QModelIndex index = model_->indexOfNode(number);
+    const QModelIndex index = viewIndexOfNode(number);
     if (index.isValid()) {
         scrollTo(index);
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
@@ -118,7 +235,7 @@ void TreeView::selectNode(int number) {
 }
 
 QRect TreeView::nodeRect(int number) const {
-    return visualRect(model_->indexOfNode(number));
+    return visualRect(viewIndexOfNode(number));
 }
 
 void TreeView::mousePressEvent(QMouseEvent* event) {

@@ -1,13 +1,25 @@
 #pragma once
 
 #include <QAbstractItemModel>
+#include <QSortFilterProxyModel>
 #include <QTreeView>
+#include <functional>
 
 #include "ui/NodeTree.h"
 
 namespace scriptloom {
 
 class ImageList;
+
+// What is shown beside a node's text without being part of it: a dimmed note, and whether the
+// text is drawn bold.
+struct NodeMark {
+    QString note;
+    bool bold = false;
+};
+
+// The role under which a node's note is offered to the view.
+inline constexpr int kNodeNoteRole = Qt::UserRole + 1;
 
 // Shows a NodeTree: one row per node, each with its text and the picture of its image number.
 class NodeTreeModel : public QAbstractItemModel, private NodeTree::Observer {
@@ -20,6 +32,8 @@ public:
     NodeTree& nodes() { return tree_; }
     const NodeTree& nodes() const { return tree_; }
     void setImageList(const ImageList* images) { images_ = images; }
+    // Where the marks of the nodes come from; without one no node is marked.
+    void setMarkSource(std::function<NodeMark(int number)> source) { marks_ = std::move(source); }
 
     QModelIndex indexOfNode(int number) const;
     int nodeNumber(const QModelIndex& index) const;
@@ -42,6 +56,23 @@ private:
 
     NodeTree tree_;
     const ImageList* images_ = nullptr;
+    std::function<NodeMark(int number)> marks_;
+};
+
+// Shows only the nodes that a test accepts, with the sections of those nodes, and every node
+// under an accepted section.
+class NodeFilterModel : public QSortFilterProxyModel {
+    Q_OBJECT
+
+public:
+    explicit NodeFilterModel(QObject* parent = nullptr);
+    void setTest(std::function<bool(int number)> accepts);
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
+
+private:
+    std::function<bool(int number)> accepts_;
 };
 
 // The editor's tree: nodes numbered from 1 in the order they were added, single selection, new
@@ -66,6 +97,16 @@ public:
     void selectNode(int number);
     QRect nodeRect(int number) const;
 
+    // Shows only the nodes the test accepts, with their sections, all expanded; an empty test
+    // shows the whole tree again. The nodes themselves, their texts and numbers stay as they are.
+    void setNodeFilter(std::function<bool(int number)> accepts);
+    bool filtered() const { return model() == filter_; }
+    // How many top-level nodes are on show.
+    int shownTopLevelCount() const { return model()->rowCount(QModelIndex()); }
+    void setMarkSource(std::function<NodeMark(int number)> source);
+    // Redraws the marks after values changed.
+    void refreshMarks() { viewport()->update(); }
+
 Q_SIGNALS:
     void Click();
     void KeyUp(int keyCode, int shift);
@@ -76,7 +117,11 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
+    QModelIndex viewIndexOfNode(int number) const;
+    void showModel(QAbstractItemModel* model);
+
     NodeTreeModel* model_;
+    NodeFilterModel* filter_;
     bool pressed_ = false;
 };
 
