@@ -1,22 +1,30 @@
 #include "editor/Form3.h"
 
 #include <QCloseEvent>
+#include <QFontDatabase>
+#include <QKeyEvent>
 #include <QPointer>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QTextBlock>
 #include <algorithm>
 
+#include "gamesets/Form2.h"
 #include "gamesets/Form4.h"
 #include "gamesets/Form7.h"
 #include "menu/MenuActions.h"
 #include "model/GameSetTables.h"
+#include "model/ValueStore.h"
 #include "output/ConfigWriter.h"
 #include "output/Form5.h"
 #include "output/Form6.h"
 #include "output/OneCommand.h"
 #include "ui/ImageList.h"
+#include "ui/ModelEvents.h"
 #include "ui/ProgramControl.h"
 #include "ui/ProgramFolder.h"
+#include "ui/TextFile.h"
 #include "ui_Form3.h"
 
 namespace scriptloom {
@@ -47,7 +55,15 @@ Form3::Form3() : ui(std::make_unique<Ui::Form3>()), imageList_(new ImageList(thi
     ui->lblStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     // Typing must not be completed or turned into new list items: the text typed is the value.
     ui->Combo1->setCompleter(nullptr);
+    ui->lblNoMatch->hide();
+    ui->txtFind->installEventFilter(this);
+    ui->TreeView1->setMarkSource([this](int number) { return markOf(number); });
+    // Script lines line up in a fixed-width font, as in the other commands' editor.
+    ui->txtPreview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    ui->splPreview->setStretchFactor(0, 0);
+    ui->splPreview->setStretchFactor(1, 1);
     connectEvents();
+    updatePreview();
 }
 
 Form3::~Form3() = default;
@@ -70,6 +86,27 @@ void Form3::connectEvents() {
     // Ctrl+S (the platform's Save keys) is "Save...".
     auto* save = new QShortcut(QKeySequence::Save, this);
     connect(save, &QShortcut::activated, this, &Form3::Command1_Click);
+    // Ctrl+F (the platform's Find keys) goes to the find box.
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] {
+        ui->txtFind->setFocus();
+        ui->txtFind->selectAll();
+    });
+    connect(ui->txtFind, &QLineEdit::textChanged, this, &Form3::txtFind_Change);
+    ModelEvents* events = ModelEvents::instance();
+    connect(events, &ModelEvents::entriesChanged, this, [this] {
+        findTextsStale_ = true;
+        setCounts_.clear();
+        applyFind();
+        ui->TreeView1->refreshMarks();
+        updatePreview();
+    });
+    connect(events, &ModelEvents::valuesChanged, this, [this] {
+        setCounts_.clear();
+        ui->TreeView1->refreshMarks();
+        updatePreview();
+    });
+    connect(events, &ModelEvents::scriptOptionsChanged, this, &Form3::updatePreview);
 }
 
 void Form3::clearLoadProblems() {
@@ -108,12 +145,19 @@ void Form3::TreeView1_Click() {
     const QString name = ui->TreeView1->selectedText();
     GameSetTables& tables = programTables();
     if (const int i = tables.Selections.firstNamed(name); i >= 0) {
+        shownKind_ = 0;
         showSelection(tables.Selections[i]);
     } else if (const int j = tables.Switches.firstNamed(name); j >= 0) {
+        shownKind_ = 1;
         showSwitch(tables.Switches[j]);
     } else if (const int k = tables.Bindings.firstNamed(name); k >= 0) {
+        shownKind_ = 2;
         showBinding(tables.Bindings[k]);
+    } else {
+        return;
     }
+    shownName_ = name;
+    highlightShownEntry();
 }
 
 void Form3::TreeView1_KeyUp(int /*keyCode*/, int /*shift*/) {
@@ -152,6 +196,8 @@ void Form3::showSwitch(SwitchEntry& entry) {
     Form4::instance()->fillFromSwitch(entry);
     if (entry.State == QLatin1String("2")) {
         entry.State.clear();
+        ++programTables().valuesRevision;
+        ModelEvents::notifyValues();
     }
     if (entry.State.isEmpty()) {
         ui->Check1->setValue(CheckBox::kGreyed);
@@ -195,8 +241,8 @@ void storeForSelectedNode(const TreeView& tree, Table<Record>& table, QString Re
     if (tree.selectedNode() == 0) {
         return;
     }
-    for (const std::int16_t i : table.indicesNamed(tree.selectedText())) {
-        table[i].*field = makeValue();
+    if (storeValueNamed(programTables(), table, field, tree.selectedText(), makeValue) > 0) {
+        ModelEvents::notifyValues();
     }
 }
 
@@ -261,6 +307,195 @@ void Form3::Command4_Click() {
 // "Add other commands": the free lines written before the entries' commands.
 void Form3::Command5_Click() {
     showModeless(Form6::instance());
+}
+
+void Form3::txtFind_Change() {
+    applyFind();
+}
+
+// Keeps the nodes whose entry holds the typed text in its Name, Command or Comment, or whose
+// section's name holds it, in any letter case.
+void Form3::applyFind() {
+    const QString wanted = ui->txtFind->text().toCaseFolded();
+    if (wanted.isEmpty()) {
+        ui->TreeView1->setNodeFilter({});
+        ui->lblNoMatch->hide();
+        return;
+    }
+    findTexts();
+    ui->TreeView1->setNodeFilter([this, wanted](int number) {
+        // A node placed since the texts were gathered stays in view until they are gathered again.
+        return static_cast<std::size_t>(number) >= findTexts_.size() ||
+               findTexts_[static_cast<std::size_t>(number)].contains(wanted);
+    });
+    ui->lblNoMatch->setVisible(ui->TreeView1->shownTopLevelCount() == 0);
+}
+
+const std::vector<QString>& Form3::findTexts() {
+    const NodeTree& nodes = ui->TreeView1->nodes();
+    if (!findTextsStale_ && findTexts_.size() == static_cast<std::size_t>(nodes.count()) + 1) {
+        return findTexts_;
+    }
+    const GameSetTables& tables = programTables();
+    findTexts_.assign(static_cast<std::size_t>(nodes.count()) + 1, QString());
+    for (int number = 1; number <= nodes.count(); ++number) {
+        QString text = nodes.text(number);
+        if (nodes.children(number).empty()) {
+            const auto gather = [&text](const auto& table, const QString& name) {
+                for (const std::int16_t i : table.indicesNamed(name)) {
+                    text += u'\n' + table[i].Command + u'\n' + table[i].Comment;
+                }
+            };
+            gather(tables.Selections, nodes.text(number));
+            gather(tables.Switches, nodes.text(number));
+            gather(tables.Bindings, nodes.text(number));
+        }
+        findTexts_[static_cast<std::size_t>(number)] = text.toCaseFolded();
+    }
+    findTextsStale_ = false;
+    return findTexts_;
+}
+
+// Down or Enter in the find box goes to the first entry on show; Escape empties the box.
+bool Form3::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->txtFind && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape) {
+            ui->txtFind->clear();
+            return true;
+        }
+        if (key == Qt::Key_Down || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            enterTreeAtFirstMatch();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form3::enterTreeAtFirstMatch() {
+    TreeView* tree = ui->TreeView1;
+    const QAbstractItemModel* shown = tree->model();
+    QModelIndex first = shown->index(0, 0, QModelIndex());
+    if (!first.isValid()) {
+        return;
+    }
+    if (const QModelIndex child = shown->index(0, 0, first); child.isValid()) {
+        first = child;
+    }
+    tree->setCurrentIndex(first);
+    tree->scrollTo(first);
+    tree->setFocus();
+    TreeView1_Click();
+}
+
+namespace {
+
+// The value of the entry the editor shows for this Name: the first Selection, else the first
+// Switch, else the first Binding.
+QString valueShownFor(const GameSetTables& tables, const QString& name) {
+    if (const int i = tables.Selections.firstNamed(name); i >= 0) {
+        return tables.Selections[i].Choice;
+    }
+    if (const int j = tables.Switches.firstNamed(name); j >= 0) {
+        return tables.Switches[j].State;
+    }
+    if (const int k = tables.Bindings.firstNamed(name); k >= 0) {
+        return tables.Bindings[k].Value;
+    }
+    return {};
+}
+
+}  // namespace
+
+// An entry with a value is bold with "= value" beside it; a section tells how many of its
+// entries have one. The node's text itself is never touched: lookups compare it with Name.
+NodeMark Form3::markOf(int number) {
+    const NodeTree& nodes = ui->TreeView1->nodes();
+    const std::vector<int>& children = nodes.children(number);
+    if (!children.empty()) {
+        const int set = setEntriesUnder(number);
+        if (set == 0) {
+            return {};
+        }
+        return {QStringLiteral("%1 of %2 set").arg(set).arg(children.size()), false};
+    }
+    const QString value = valueShownFor(programTables(), nodes.text(number));
+    if (value.isEmpty()) {
+        return {};
+    }
+    return {QStringLiteral("= ") + value, true};
+}
+
+int Form3::setEntriesUnder(int number) {
+    if (const auto known = setCounts_.constFind(number); known != setCounts_.cend()) {
+        return *known;
+    }
+    const NodeTree& nodes = ui->TreeView1->nodes();
+    const GameSetTables& tables = programTables();
+    const auto children = nodes.children(number);
+    const int set =
+        static_cast<int>(std::count_if(children.begin(), children.end(), [&](int child) {
+            return !valueShownFor(tables, nodes.text(child)).isEmpty();
+        }));
+    setCounts_.insert(number, set);
+    return set;
+}
+
+// The preview holds what "Save" would write now: the same writer, the game sets in use, the other
+// commands and the comments choice of the save dialog (unticked while it was never opened).
+void Form3::updatePreview() {
+    const bool comments = Form5::exists() && Form5::instance()->commentsChosen();
+    const ConfigScriptContents contents{
+        Form2::exists() ? Form2::instance()->gameSetsInUse() : QStringList(),
+        Form6::exists() ? Form6::instance()->text() : QString(), comments};
+    QString text = textfile::decode(writeConfigScript(contents, programTables()));
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QScrollBar* scroll = ui->txtPreview->verticalScrollBar();
+    const int at = scroll->value();
+    ui->txtPreview->setPlainText(text);
+    scroll->setValue(at);
+    highlightShownEntry();
+}
+
+// Marks the lines the entry on the panel writes, and brings the first of them into view.
+void Form3::highlightShownEntry() {
+    QStringList lines;
+    const GameSetTables& tables = programTables();
+    const auto gather = [this, &lines](const auto& table, auto valueOf) {
+        for (const std::int16_t i : table.indicesNamed(shownName_)) {
+            const QStringView value = valueOf(table[i]);
+            if (!value.isEmpty()) {
+                lines << replacePlaceholder(table[i].Command, value);
+            }
+        }
+    };
+    if (shownKind_ == 0) {
+        gather(tables.Selections,
+               [](const SelectionEntry& entry) { return selectionValue(entry.Choice); });
+    } else if (shownKind_ == 1) {
+        gather(tables.Switches, [](const SwitchEntry& entry) { return QStringView(entry.State); });
+    } else if (shownKind_ == 2) {
+        gather(tables.Bindings, [](const BindingEntry& entry) { return QStringView(entry.Value); });
+    }
+    QList<QTextEdit::ExtraSelection> marks;
+    if (!lines.isEmpty()) {
+        const QColor background = palette().color(QPalette::Highlight).lighter(170);
+        for (QTextBlock block = ui->txtPreview->document()->begin(); block.isValid();
+             block = block.next()) {
+            if (lines.contains(block.text())) {
+                QTextEdit::ExtraSelection mark;
+                mark.cursor = QTextCursor(block);
+                mark.format.setBackground(background);
+                mark.format.setProperty(QTextFormat::FullWidthSelection, true);
+                marks << mark;
+            }
+        }
+    }
+    ui->txtPreview->setExtraSelections(marks);
+    if (!marks.isEmpty()) {
+        ui->txtPreview->setTextCursor(marks.first().cursor);
+        ui->txtPreview->ensureCursorVisible();
+    }
 }
 
 void Form3::closeEvent(QCloseEvent* event) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 #include "ui/DefaultInstance.h"
 
@@ -14,6 +16,7 @@ namespace scriptloom {
 class ImageList;
 class TreeView;
 struct BindingEntry;
+struct NodeMark;
 struct SelectionEntry;
 struct SwitchEntry;
 
@@ -36,6 +39,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class DefaultInstance<Form3>;
@@ -61,9 +65,28 @@ private:
     void showBinding(const BindingEntry& entry);
     void showBreakoutWarnings();
 
+    // The find box, the marks beside the nodes and the preview of the script.
+    void txtFind_Change();
+    void applyFind();
+    void enterTreeAtFirstMatch();
+    const std::vector<QString>& findTexts();
+    NodeMark markOf(int number);
+    int setEntriesUnder(int number);
+    void updatePreview();
+    void highlightShownEntry();
+
     std::unique_ptr<Ui::Form3> ui;
     ImageList* imageList_;
     QStringList loadProblems_;
+    // What the find box compares with, per node number, folded to one letter case; rebuilt when
+    // the entries or the nodes change.
+    std::vector<QString> findTexts_;
+    bool findTextsStale_ = true;
+    // How many entries under each section have a value; cleared when a value changes.
+    QHash<int, int> setCounts_;
+    // The kind (0 Selection, 1 Switch, 2 Binding) and Name of the entry on the panel, or -1.
+    int shownKind_ = -1;
+    QString shownName_;
 };
 
 }  // namespace scriptloom

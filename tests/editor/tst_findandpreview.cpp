@@ -1,0 +1,314 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+
+#include "editor/Form3.h"
+#include "gamesets/Form2.h"
+#include "gamesets/Form7.h"
+#include "menu/ExistingConfig.h"
+#include "model/GameSetTables.h"
+#include "output/Form5.h"
+#include "output/Form6.h"
+#include "support/TestSupport.h"
+#include "ui/CheckBox.h"
+#include "ui/FileListBox.h"
+#include "ui/FolderListBox.h"
+#include "ui/ProgramControl.h"
+#include "ui/ProgramFolder.h"
+#include "ui/TextFile.h"
+#include "ui/TreeView.h"
+
+using namespace scriptloom;
+
+// The find box, the marks beside the tree's nodes and the script preview of the editor.
+class FindAndPreviewTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir programFolder_;
+    QTemporaryDir scripts_;
+    Form3* form_ = nullptr;
+
+    template <typename T>
+    T* control(const char* name) {
+        return form_->findChild<T*>(QLatin1String(name));
+    }
+    TreeView* tree() { return form_->TreeView1(); }
+    QLineEdit* find() { return control<QLineEdit>("txtFind"); }
+    QPlainTextEdit* preview() { return control<QPlainTextEdit>("txtPreview"); }
+
+    // Opens the editor on the named sets, as the picker's OK does.
+    void openEditor(const QStringList& sets) {
+        Form2* picker = Form2::instance();
+        picker->pointFileListAt(programfolder::configDirectory());
+        for (int i = 0; i < picker->File1()->count(); ++i) {
+            picker->File1()->setSelected(i, sets.contains(picker->File1()->itemName(i)));
+        }
+        QTest::mouseClick(picker->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        form_ = Form3::instance();
+        QVERIFY(QTest::qWaitForWindowExposed(form_));
+    }
+
+    // The rows on show, sections with their entries in brackets: "Mouse(Sensitivity)".
+    QString shownRows(const QModelIndex& parent = {}) {
+        const QAbstractItemModel* model = tree()->model();
+        QStringList rows;
+        for (int row = 0; row < model->rowCount(parent); ++row) {
+            const QModelIndex index = model->index(row, 0, parent);
+            const QString children = shownRows(index);
+            rows << index.data().toString() + (children.isEmpty() ? "" : "(" + children + ")");
+        }
+        return rows.join(u' ');
+    }
+
+    // The number of the n-th node (from 1) with this text.
+    int node(const QString& text, int nth = 1) {
+        for (int number = 1; number <= tree()->nodes().count(); ++number) {
+            if (tree()->nodes().text(number) == text && --nth == 0) {
+                return number;
+            }
+        }
+        return 0;
+    }
+
+    void clickNode(int number) {
+        tree()->expandAll();
+        QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {},
+                          tree()->nodeRect(number).center());
+    }
+
+    // The node's note and whether it is bold: "= 110 bold".
+    QString mark(int number) {
+        const QModelIndex index = static_cast<NodeTreeModel*>(tree()->model())->indexOfNode(number);
+        return index.data(kNodeNoteRole).toString() +
+               (index.data(Qt::FontRole).value<QFont>().bold() ? " bold" : "");
+    }
+
+    // The preview's text as the bytes of a file.
+    QByteArray previewBytes() {
+        QString text = preview()->document()->toRawText();
+        text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
+        return textfile::encode(text);
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        programfolder::setOverride(programFolder_.path());
+        setEndProgramHandler([] {});
+        QVERIFY(test::writeFile(programFolder_.filePath("config/mouse.set"),
+                                test::crlfLines({"SELECTIONS",
+                                                 "Mouse",
+                                                 "Sensitivity",
+                                                 "sensitivity *x",
+                                                 "How fast the view turns",
+                                                 "SELECT",
+                                                 "3",
+                                                 "END",
+                                                 "",
+                                                 "SWITCH",
+                                                 "Mouse",
+                                                 "Invert mouse",
+                                                 "m_pitch *x",
+                                                 "Upside down",
+                                                 "",
+                                                 "BINDING",
+                                                 "Sound",
+                                                 "Volume",
+                                                 "s_volume *x",
+                                                 "Loudness",
+                                                 "",
+                                                 "BINDING",
+                                                 "Moves",
+                                                 "Jump",
+                                                 "bind *x +moveup",
+                                                 "Leaves the ground"})));
+        QVERIFY(test::writeFile(
+            programFolder_.filePath("config/more.set"),
+            test::crlfLines({"BINDING", "Moves", "Jump", "bind *x +moveup", "Again", "", "BINDING",
+                             "Extra", "Jump", "bind *x +jump2", "Another jump"})));
+    }
+
+    void cleanup() { discardAllWindows(); }
+
+    // Matches keep their sections; a matching section keeps all of its entries. Escape brings
+    // the whole tree back, and the nodes' numbers never move.
+    void find_showsMatchesWithTheirSections_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("name, any case") << "SENS"
+                                        << "Mouse(Sensitivity)";
+        QTest::newRow("command") << "m_pitch"
+                                 << "Mouse(Invert mouse)";
+        QTest::newRow("comment") << "loud"
+                                 << "Sound(Volume)";
+        QTest::newRow("section") << "sound"
+                                 << "Sound(Volume)";
+        QTest::newRow("same names") << "jump"
+                                    << "Moves(Jump Jump) Extra(Jump)";
+        QTest::newRow("nothing") << "zzz"
+                                 << "";
+    }
+    void find_showsMatchesWithTheirSections() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        openEditor({"mouse.set", "more.set"});
+        const QString whole = shownRows();
+        const QString numbers = test::treeShape(tree()->nodes());
+        QTest::keyClicks(find(), typed);
+        QCOMPARE(shownRows(), shown);
+        QCOMPARE(control<QLabel>("lblNoMatch")->isVisible(), shown.isEmpty());
+        QCOMPARE(test::treeShape(tree()->nodes()), numbers);
+        QTest::keyClick(find(), Qt::Key_Escape);
+        QCOMPARE(find()->text(), QString());
+        QCOMPARE(shownRows(), whole);
+        QVERIFY(!control<QLabel>("lblNoMatch")->isVisible());
+    }
+
+    // Clicked or reached from the find box, a filtered node shows its entry, and the value typed
+    // goes to every entry of its Name.
+    void find_filteredNodeShowsAndStoresItsEntry_data() {
+        QTest::addColumn<int>("key");  // 0: a click on the third "Jump"
+        QTest::addColumn<int>("nth");
+        QTest::newRow("click") << 0 << 3;
+        QTest::newRow("down") << int(Qt::Key_Down) << 1;
+        QTest::newRow("enter") << int(Qt::Key_Return) << 1;
+    }
+    void find_filteredNodeShowsAndStoresItsEntry() {
+        QFETCH(int, key);
+        QFETCH(int, nth);
+        openEditor({"mouse.set", "more.set"});
+        QTest::keyClicks(find(), "jump");
+        if (key == 0) {
+            clickNode(node("Jump", nth));
+        } else {
+            QTest::keyClick(find(), Qt::Key(key));
+        }
+        QCOMPARE(tree()->selectedNode(), node("Jump", nth));
+        QCOMPARE(control<QLabel>("Label3")->text(), QString("Again"));  // the first "Jump" loaded
+        control<QLineEdit>("Text1")->setText("SPACE");
+        QCOMPARE(test::entryValues(programTables()),
+                 QStringList({"Jump=SPACE", "Jump=SPACE", "Jump=SPACE"}));
+    }
+
+    // The marks follow each way a value or an entry changes.
+    void marks_followEveryChange_data() {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("entryMark");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("sectionMark");
+        QTest::newRow("typed") << "typed"
+                               << "Sensitivity"
+                               << "= 110 bold"
+                               << "Mouse"
+                               << "1 of 2 set";
+        QTest::newRow("cleared") << "cleared"
+                                 << "Sensitivity"
+                                 << ""
+                                 << "Mouse"
+                                 << "";
+        QTest::newRow("ticked") << "ticked"
+                                << "Invert mouse"
+                                << "= 1 bold"
+                                << "Mouse"
+                                << "1 of 2 set";
+        QTest::newRow("script opened") << "opened"
+                                       << "Sensitivity"
+                                       << "= 3 bold"
+                                       << "Mouse"
+                                       << "1 of 2 set";
+        QTest::newRow("set added") << "added"
+                                   << "Jump"
+                                   << "= SPACE bold"
+                                   << "Moves"
+                                   << "2 of 2 set";
+    }
+    void marks_followEveryChange() {
+        QFETCH(QString, change);
+        QFETCH(QString, entry);
+        QFETCH(QString, entryMark);
+        QFETCH(QString, section);
+        QFETCH(QString, sectionMark);
+        openEditor({"mouse.set"});
+        if (change == "typed" || change == "cleared") {
+            clickNode(node("Sensitivity"));
+            control<QComboBox>("Combo1")->setEditText("110");
+            QTRY_COMPARE(mark(node("Sensitivity")), QString("= 110 bold"));
+            if (change == "cleared") {
+                control<QComboBox>("Combo1")->setEditText("");
+            }
+        } else if (change == "ticked") {
+            clickNode(node("Invert mouse"));
+            control<CheckBox>("Check1")->click();
+        } else if (change == "opened") {
+            const QString path = scripts_.filePath("opened.cfg");
+            QVERIFY(
+                test::writeFile(path, test::crlfLines({"//LOAD mouse.set", "", "sensitivity 3"})));
+            QVERIFY(editExistingConfigFile(path));
+        } else {
+            clickNode(node("Jump"));
+            control<QLineEdit>("Text1")->setText("SPACE");
+            QTRY_COMPARE(mark(node(section)), QString("1 of 1 set"));
+            Form7* adder = Form7::instance();
+            adder->pointFileListAt(programfolder::configDirectory());
+            adder->File1()->setCurrentItem(
+                adder->File1()->findItems("more.set", Qt::MatchExactly).value(0));
+            QCOMPARE(adder->File1()->fileName(), QString("more.set"));
+            QTest::mouseClick(adder->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        }
+        QTRY_COMPARE(mark(node(section)), sectionMark);
+        QCOMPARE(mark(node(entry)), entryMark);
+        QCOMPARE(tree()->nodes().text(node(entry)), entry);
+    }
+
+    // The preview holds the bytes "Save" then writes, with the comments choice of the save
+    // dialog, unticked while it was never opened.
+    void preview_isWhatSaveWrites_data() {
+        QTest::addColumn<int>("comments");  // -1: the save dialog not opened before
+        QTest::newRow("dialog never opened") << -1;
+        QTest::newRow("without comments") << int(CheckBox::kUnchecked);
+        QTest::newRow("with comments") << int(CheckBox::kChecked);
+    }
+    void preview_isWhatSaveWrites() {
+        QFETCH(int, comments);
+        openEditor({"mouse.set"});
+        clickNode(node("Volume"));
+        control<QLineEdit>("Text1")->setText("5");
+        Form6::instance()->setText("echo hi");
+        Form5* saver = nullptr;
+        if (comments >= 0) {
+            saver = Form5::instance();
+            saver->findChild<CheckBox*>("Check1")->setValue(static_cast<std::int16_t>(comments));
+        }
+        QTRY_VERIFY(previewBytes().contains("s_volume 5\r\n"));
+        QTRY_VERIFY(previewBytes().contains("echo hi\r\n"));
+        const QByteArray shown = previewBytes();
+        saver = Form5::instance();
+        QVERIFY(saver->Dir1()->setPath(scripts_.path()));
+        saver->findChild<QLineEdit*>("Text1")->setText("saved.cfg");
+        QTest::mouseClick(saver->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QCOMPARE(test::readFile(scripts_.filePath("saved.cfg")), shown);
+        QCOMPARE(shown.contains("// Loudness"), comments == CheckBox::kChecked);
+    }
+
+    // The lines of the entry on the panel are marked, and only they.
+    void preview_marksTheShownEntrysLines() {
+        openEditor({"mouse.set"});
+        clickNode(node("Sensitivity"));
+        control<QComboBox>("Combo1")->setEditText("3");
+        clickNode(node("Volume"));
+        control<QLineEdit>("Text1")->setText("5");
+        QTRY_VERIFY(previewBytes().contains("s_volume 5\r\nsensitivity 3\r\n"));
+        const QList<QTextEdit::ExtraSelection> marked = preview()->extraSelections();
+        QCOMPARE(marked.size(), 1);
+        QCOMPARE(marked.first().cursor.block().text(), QString("s_volume 5"));
+    }
+};
+
+QTEST_MAIN(FindAndPreviewTest)
+#include "tst_findandpreview.moc"
