@@ -358,6 +358,11 @@ const std::vector<QString>& Form3::findTexts() {
 
 // Down or Enter in the find box goes to the first entry on show; Escape empties the box.
 bool Form3::eventFilter(QObject* watched, QEvent* event) {
+    // The texts to search are gathered as the box gets the focus, so that the first key typed
+    // finds them ready.
+    if (watched == ui->txtFind && event->type() == QEvent::FocusIn) {
+        findTexts();
+    }
     if (watched == ui->txtFind && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Escape) {
