@@ -60,8 +60,10 @@ Form3::Form3() : ui(std::make_unique<Ui::Form3>()), imageList_(new ImageList(thi
     ui->TreeView1->setMarkSource([this](int number) { return markOf(number); });
     // Script lines line up in a fixed-width font, as in the other commands' editor.
     ui->txtPreview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The panel keeps the width it had before the preview came beside it.
     ui->splPreview->setStretchFactor(0, 0);
     ui->splPreview->setStretchFactor(1, 1);
+    ui->splPreview->setSizes({440, 440});
     connectEvents();
     updatePreview();
 }
