@@ -190,12 +190,13 @@ QModelIndex TreeView::viewIndexOfNode(int number) const {
 // Only a filter that is in use watches the nodes, so that placing thousands of nodes costs no
 // filtering while the whole tree is shown.
 void TreeView::setNodeFilter(std::function<bool(int number)> accepts) {
+    if (!accepts && !filtered()) {
+        return;
+    }
     const int selected = selectedNode();
     if (!accepts) {
-        if (filtered()) {
-            showModel(model_);
-            filter_->setSourceModel(nullptr);
-        }
+        showModel(model_);
+        filter_->setSourceModel(nullptr);
     } else {
         // A new test rebuilds the filter in one go: the view takes one reset far faster than
         // the removal of thousands of rows one range at a time.
