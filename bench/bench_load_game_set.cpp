@@ -74,6 +74,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::processEvents();
     const double rssBefore = bench::procStatusMiB("VmRSS:");
     std::vector<double> editorRuns;
+    std::vector<double> drawnRuns;
     for (int run = 0; run < 5; ++run) {
         programTables().resetAll();
         editor->TreeView1()->nodes().removeAll();
@@ -82,11 +83,17 @@ int main(int argc, char* argv[]) {
         timer.start();
         loadGameSetIntoEditor(path);
         editorRuns.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        // The work the load leaves for the event loop, and the first drawing of the window.
+        QCoreApplication::processEvents();
+        editor->repaint();
+        drawnRuns.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
     QCoreApplication::processEvents();
     std::printf(
         "load into the tables and the editor's tree: median %.1f ms over 5 runs (min %.1f)\n",
         bench::median(editorRuns), *std::min_element(editorRuns.begin(), editorRuns.end()));
+    std::printf("load until the editor is drawn: median %.1f ms over 5 runs (min %.1f)\n",
+                bench::median(drawnRuns), *std::min_element(drawnRuns.begin(), drawnRuns.end()));
     std::printf(
         "memory: resident %.1f MiB at start, %.1f MiB with the editor shown, %.1f MiB loaded; "
         "peak %.1f MiB\n",
