@@ -24,7 +24,8 @@ struct SwitchEntry;
 // shows the entry whose Name is the node's text; the panel's control stores the user's value in
 // every entry of that kind and name, and the game set editor's boxes take the entry shown. The
 // window holds no data of its own: entries and values live in the program-wide tables. Closing it
-// ends the program.
+// ends the program. A find box narrows the tree, the nodes show which entries have values, and a
+// preview beside the panel shows the script as it would be saved now.
 class Form3 : public QWidget, public DefaultInstance<Form3> {
     Q_OBJECT
 

@@ -6,8 +6,12 @@
 
 namespace scriptloom {
 
+// Without an application there is no event loop to deliver to, nor any view to tell.
 ModelEvents* ModelEvents::instance() {
     static QPointer<ModelEvents> events;
+    if (QCoreApplication::instance() == nullptr) {
+        return nullptr;
+    }
     if (events.isNull()) {
         events = new ModelEvents(QCoreApplication::instance());
     }
@@ -15,18 +19,24 @@ ModelEvents* ModelEvents::instance() {
 }
 
 void ModelEvents::notifyValues() {
-    instance()->values_ = true;
-    instance()->schedule();
+    if (ModelEvents* events = instance()) {
+        events->values_ = true;
+        events->schedule();
+    }
 }
 
 void ModelEvents::notifyEntries() {
-    instance()->entries_ = true;
-    instance()->schedule();
+    if (ModelEvents* events = instance()) {
+        events->entries_ = true;
+        events->schedule();
+    }
 }
 
 void ModelEvents::notifyScriptOptions() {
-    instance()->options_ = true;
-    instance()->schedule();
+    if (ModelEvents* events = instance()) {
+        events->options_ = true;
+        events->schedule();
+    }
 }
 
 void ModelEvents::schedule() {

@@ -11,6 +11,7 @@ class ModelEvents : public QObject {
     Q_OBJECT
 
 public:
+    // The one notifier, made on first use; none before the application exists.
     static ModelEvents* instance();
 
     // A value was stored or cleared.
