@@ -5,7 +5,40 @@
 #include <QList>
 #include <algorithm>
 
+#include "ui/TextFile.h"
+
 namespace scriptloom::bench {
+
+namespace {
+constexpr int kSections = 300;
+}  // namespace
+
+QByteArray bigGameSet() {
+    textfile::LineWriter out;
+    for (int i = 0; i < kBigGameSetPerKind; ++i) {
+        const QString section = QStringLiteral("Section %1").arg(i % kSections);
+        out.writeLine(u"SELECTIONS");
+        out.writeLine(section);
+        out.writeLine(QStringLiteral("Selection %1").arg(i));
+        out.writeLine(QStringLiteral("seta sel_%1 \"*x\"").arg(i));
+        out.writeLine(QStringLiteral("Picks a value for selection %1; default 2.").arg(i));
+        for (int option = 0; option < 5; ++option) {
+            out.writeLine(u"SELECT");
+            out.writeLine(QString::number(option));
+        }
+        out.writeLine(u"END");
+        out.writeLine(u"");
+        for (const char* kind : {"SWITCH", "BINDING"}) {
+            out.writeLine(QString::fromLatin1(kind));
+            out.writeLine(section);
+            out.writeLine(QStringLiteral("%1 %2").arg(QLatin1String(kind)).arg(i));
+            out.writeLine(QStringLiteral("seta %1_%2 \"*x\"").arg(QLatin1String(kind)).arg(i));
+            out.writeLine(QStringLiteral("Help text of entry %1.").arg(i));
+            out.writeLine(u"");
+        }
+    }
+    return out.bytes();
+}
 
 double procStatusMiB(const char* field) {
     QFile status(QStringLiteral("/proc/self/status"));

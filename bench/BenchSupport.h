@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <vector>
 
 namespace scriptloom::bench {
@@ -8,6 +9,11 @@ namespace scriptloom::bench {
 double procStatusMiB(const char* field);
 
 double median(std::vector<double> values);
+
+// The large game set the editor benchmarks load: kBigGameSetPerKind entries of each kind spread
+// over 300 sections, each Selection with 5 options, as its file holds it.
+inline constexpr int kBigGameSetPerKind = 10000;
+QByteArray bigGameSet();
 
 // Points Qt at the offscreen platform unless a display was asked for, so benchmarks run anywhere.
 void preferOffscreen();

@@ -23,34 +23,6 @@ using namespace scriptloom;
 
 namespace {
 
-// The same shape as the loading benchmark's set: 10,000 entries of each kind over 300 sections.
-QByteArray bigGameSet() {
-    textfile::LineWriter out;
-    for (int i = 0; i < 10000; ++i) {
-        const QString section = QStringLiteral("Section %1").arg(i % 300);
-        out.writeLine(u"SELECTIONS");
-        out.writeLine(section);
-        out.writeLine(QStringLiteral("Selection %1").arg(i));
-        out.writeLine(QStringLiteral("seta sel_%1 \"*x\"").arg(i));
-        out.writeLine(QStringLiteral("Picks a value for selection %1; default 2.").arg(i));
-        for (int option = 0; option < 5; ++option) {
-            out.writeLine(u"SELECT");
-            out.writeLine(QString::number(option));
-        }
-        out.writeLine(u"END");
-        out.writeLine(u"");
-        for (const char* kind : {"SWITCH", "BINDING"}) {
-            out.writeLine(QString::fromLatin1(kind));
-            out.writeLine(section);
-            out.writeLine(QStringLiteral("%1 %2").arg(QLatin1String(kind)).arg(i));
-            out.writeLine(QStringLiteral("seta %1_%2 \"*x\"").arg(QLatin1String(kind)).arg(i));
-            out.writeLine(QStringLiteral("Help text of entry %1.").arg(i));
-            out.writeLine(u"");
-        }
-    }
-    return out.bytes();
-}
-
 // Runs the event loop's pending work and draws the editor, as the screen would show it.
 void settle(Form3* editor) {
     QCoreApplication::processEvents();
@@ -133,7 +105,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir folder;
     const QString big = folder.filePath(QStringLiteral("big.set"));
     QFile file(big);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bigGameSet()) < 0) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bench::bigGameSet()) < 0) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(big));
         return 1;
     }

@@ -20,40 +20,6 @@
 
 using namespace scriptloom;
 
-namespace {
-
-constexpr int kPerKind = 10000;
-constexpr int kSections = 300;
-
-QByteArray bigGameSet() {
-    textfile::LineWriter out;
-    for (int i = 0; i < kPerKind; ++i) {
-        const QString section = QStringLiteral("Section %1").arg(i % kSections);
-        out.writeLine(u"SELECTIONS");
-        out.writeLine(section);
-        out.writeLine(QStringLiteral("Selection %1").arg(i));
-        out.writeLine(QStringLiteral("seta sel_%1 \"*x\"").arg(i));
-        out.writeLine(QStringLiteral("Picks a value for selection %1; default 2.").arg(i));
-        for (int option = 0; option < 5; ++option) {
-            out.writeLine(u"SELECT");
-            out.writeLine(QString::number(option));
-        }
-        out.writeLine(u"END");
-        out.writeLine(u"");
-        for (const char* kind : {"SWITCH", "BINDING"}) {
-            out.writeLine(QString::fromLatin1(kind));
-            out.writeLine(section);
-            out.writeLine(QStringLiteral("%1 %2").arg(QLatin1String(kind)).arg(i));
-            out.writeLine(QStringLiteral("seta %1_%2 \"*x\"").arg(QLatin1String(kind)).arg(i));
-            out.writeLine(QStringLiteral("Help text of entry %1.").arg(i));
-            out.writeLine(u"");
-        }
-    }
-    return out.bytes();
-}
-
-}  // namespace
-
 int main(int argc, char* argv[]) {
     bench::preferOffscreen();
     QApplication app(argc, argv);
@@ -61,12 +27,12 @@ int main(int argc, char* argv[]) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("big.set"));
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bigGameSet()) < 0) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(bench::bigGameSet()) < 0) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return 1;
     }
     file.close();
-    std::printf("game set: %d entries, %lld bytes\n", 3 * kPerKind, file.size());
+    std::printf("game set: %d entries, %lld bytes\n", 3 * bench::kBigGameSetPerKind, file.size());
 
     // The program's own road: the editor on screen, its tree filled through the view.
     Form3* editor = Form3::instance();
