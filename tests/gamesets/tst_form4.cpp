@@ -52,29 +52,6 @@ void loadEntry(int kind, const QString& name, const QString& comment) {
     addEntryNode("S", name, Form3::instance()->TreeView1()->nodes());
 }
 
-// Every entry as "Section|Name|Command|Comment|value" (a Selection's options before its value),
-// Selections, then Bindings, then Switches.
-QStringList allEntries() {
-    const GameSetTables& tables = programTables();
-    QStringList out;
-    const auto texts = [](const auto& e) {
-        return QStringList{e.Section, e.Name, e.Command, e.Comment}.join(u'|') + u'|';
-    };
-    for (int i = 0; i < tables.Selections.Count(); ++i) {
-        const SelectionEntry& e = tables.Selections[i];
-        out << texts(e) +
-                   QStringList(e.Options.begin(), e.Options.begin() + e.OptionCount).join(u';') +
-                   u'|' + e.Choice;
-    }
-    for (int i = 0; i < tables.Bindings.Count(); ++i) {
-        out << texts(tables.Bindings[i]) + tables.Bindings[i].Value;
-    }
-    for (int i = 0; i < tables.Switches.Count(); ++i) {
-        out << texts(tables.Switches[i]) + tables.Switches[i].State;
-    }
-    return out;
-}
-
 // Every file and folder under a folder, to see that nothing was written anywhere.
 QStringList filesUnder(const QString& folder) {
     QStringList files;
@@ -189,14 +166,14 @@ private Q_SLOTS:
         press(frame.add);
         press(frame.add);
         const QString entry = kind == kSelection ? "New|N|n *x|help|a;|" : "New|N|n *x|help|";
-        QCOMPARE(allEntries(), QStringList(2, entry));
+        QCOMPARE(test::entryTexts(programTables()), QStringList(2, entry));
         const NodeTree& tree = Form3::instance()->TreeView1()->nodes();
         QCOMPARE(test::treeShape(tree), QString("1:New/1(2:N/3,3:N/3)"));
         QCOMPARE(frameTexts(frame), (QStringList{"New", "N", "n *x", "help"}));
 
         // After a reset a table holds 30 entries; the 31st grows it by 5 first and goes into
         // slot 30. The other two tables stay at 30.
-        while (allEntries().size() < 30) {
+        while (test::entryTexts(programTables()).size() < 30) {
             loadEntry(kind, "filler", {});
         }
         press(frame.add);
@@ -204,8 +181,8 @@ private Q_SLOTS:
         QCOMPARE(
             tables.Selections.Capacity() + tables.Bindings.Capacity() + tables.Switches.Capacity(),
             35 + 30 + 30);
-        QCOMPARE(allEntries().size(), 31);
-        QCOMPARE(allEntries().last(), entry);
+        QCOMPARE(test::entryTexts(programTables()).size(), 31);
+        QCOMPARE(test::entryTexts(programTables()).last(), entry);
         QCOMPARE(tree.count(), 33);  // New, its two entries, S with 28, and the 31st
         QVERIFY(messages_.isEmpty());
     }
@@ -245,7 +222,7 @@ private Q_SLOTS:
         typeInto(kFrames[kind], {"T", name, "new *x", "edited"});
         press("Command9");
         press(kFrames[kind].edit);
-        QCOMPARE(allEntries(), entries);
+        QCOMPARE(test::entryTexts(programTables()), entries);
         QCOMPARE(test::treeShape(Form3::instance()->TreeView1()->nodes()), treeBefore);
     }
 

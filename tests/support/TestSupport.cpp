@@ -46,6 +46,27 @@ QStringList entryValues(const GameSetTables& tables) {
     return values;
 }
 
+QStringList entryTexts(const GameSetTables& tables, bool withValues) {
+    QStringList out;
+    const auto texts = [](const auto& e) {
+        return QStringList{e.Section, e.Name, e.Command, e.Comment}.join(u'|');
+    };
+    const auto value = [withValues](const QString& v) { return withValues ? u'|' + v : QString(); };
+    for (int i = 0; i < tables.Selections.Count(); ++i) {
+        const SelectionEntry& e = tables.Selections[i];
+        out << texts(e) + u'|' +
+                   QStringList(e.Options.begin(), e.Options.begin() + e.OptionCount).join(u';') +
+                   value(e.Choice);
+    }
+    for (int i = 0; i < tables.Bindings.Count(); ++i) {
+        out << texts(tables.Bindings[i]) + value(tables.Bindings[i].Value);
+    }
+    for (int i = 0; i < tables.Switches.Count(); ++i) {
+        out << texts(tables.Switches[i]) + value(tables.Switches[i].State);
+    }
+    return out;
+}
+
 QString treeShape(const NodeTree& tree, int parent) {
     QStringList parts;
     for (const int number : tree.children(parent)) {

@@ -17,6 +17,10 @@ QString treeShape(const NodeTree& tree, int parent = 0);
 // Every entry that has a value, as "Name=value": Bindings, then Switches, then Selections.
 QStringList entryValues(const GameSetTables& tables);
 
+// Every entry as "Section|Name|Command|Comment", a Selection's options after it ("|a;b"), and with
+// values its value field last ("|value"): Selections, then Bindings, then Switches.
+QStringList entryTexts(const GameSetTables& tables, bool withValues = true);
+
 // A game set block as its file holds it, followed by an empty line. The comment defaults to
 // "Comment of NAME"; a Selection ("SELECTIONS") gets the options.
 QStringList gameSetBlock(const QString& keyword, const QString& name, const QString& command,
