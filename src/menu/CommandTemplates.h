@@ -8,6 +8,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "model/Entries.h"
+
 namespace scriptloom {
 
 struct GameSetTables;
@@ -21,8 +23,6 @@ struct GameSetTables;
 // no line.
 std::optional<QString> valueFittingTemplate(QStringView line, QStringView command,
                                             bool quotedTailAllowed);
-
-enum class EntryKind : std::uint8_t { Binding, Switch, Selection };
 
 struct TemplateMatch {
     EntryKind kind;

@@ -6,6 +6,9 @@
 
 namespace scriptloom {
 
+// The three kinds of entry, in the order a line of a script is matched against them.
+enum class EntryKind : std::uint8_t { Binding, Switch, Selection };
+
 // A Selection offers at most this many options.
 inline constexpr std::int16_t kMaxOptions = 21;
 
@@ -19,6 +22,16 @@ struct SelectionEntry {
     std::int16_t OptionCount = 0;
     QString Choice;
 };
+
+// Whether a text is one of a Selection's options, exactly as listed.
+inline bool isListedOption(const SelectionEntry& entry, const QString& text) {
+    for (std::int16_t j = 0; j < entry.OptionCount && j < kMaxOptions; ++j) {
+        if (entry.Options[static_cast<std::size_t>(j)] == text) {
+            return true;
+        }
+    }
+    return false;
+}
 
 // An on/off command. State is "" (not set), "0" (off) or "1" (on).
 struct SwitchEntry {

@@ -24,6 +24,21 @@ int storeValueNamed(GameSetTables& tables, Table<Record>& table, QString Record:
     return static_cast<int>(named.size());
 }
 
+// Calls f(table, field) with the table of the kind and the field that holds an entry's value:
+// Choice, State or Value.
+template <typename Tables, typename F>
+decltype(auto) withValueField(Tables& tables, EntryKind kind, F&& f) {
+    switch (kind) {
+        case EntryKind::Selection:
+            return f(tables.Selections, &SelectionEntry::Choice);
+        case EntryKind::Switch:
+            return f(tables.Switches, &SwitchEntry::State);
+        case EntryKind::Binding:
+            break;
+    }
+    return f(tables.Bindings, &BindingEntry::Value);
+}
+
 // Stores a value into the given field of the entry at `index`.
 template <typename Record>
 void storeValueAt(GameSetTables& tables, Table<Record>& table, QString Record::*field, int index,

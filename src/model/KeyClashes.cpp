@@ -1,0 +1,70 @@
+#include "model/KeyClashes.h"
+
+#include <QStringList>
+#include <algorithm>
+
+#include "model/KeyNames.h"
+
+namespace scriptloom {
+
+namespace {
+
+// The key a Binding's value names, in one letter case: " Mouse2" and "MOUSE2" are one key.
+QString keyOf(const BindingEntry& entry) {
+    return entry.Value.trimmed().toCaseFolded();
+}
+
+}  // namespace
+
+KeyClashes::KeyClashes(const Table<BindingEntry>& bindings) : bindings_(bindings) {
+    for (std::int16_t i = 0; i < bindings.Count(); ++i) {
+        const BindingEntry& entry = bindings[i];
+        if (!commandBindsKey(entry.Command)) {
+            continue;
+        }
+        const QString key = keyOf(entry);
+        if (!key.isEmpty()) {
+            byKey_[key].append(i);
+        }
+    }
+    for (const QList<std::int16_t>& sharing : std::as_const(byKey_)) {
+        const QString& first = bindings[sharing.front()].Name;
+        const bool shared = std::any_of(sharing.begin(), sharing.end(),
+                                        [&](std::int16_t i) { return bindings[i].Name != first; });
+        if (shared) {
+            for (const std::int16_t i : sharing) {
+                clashingNames_.insert(bindings[i].Name);
+            }
+        }
+    }
+}
+
+QList<KeyClash> KeyClashes::clashesOf(const QString& name) const {
+    QList<KeyClash> others;
+    for (const std::int16_t i : bindings_.indicesNamed(name)) {
+        if (!commandBindsKey(bindings_[i].Command)) {
+            continue;
+        }
+        for (const std::int16_t j : byKey_.value(keyOf(bindings_[i]))) {
+            const KeyClash clash{bindings_[j].Name, bindings_[j].Section};
+            if (clash.name != name && !others.contains(clash)) {
+                others.append(clash);
+            }
+        }
+        break;
+    }
+    return others;
+}
+
+QString clashLine(const QList<KeyClash>& clashes) {
+    if (clashes.isEmpty()) {
+        return {};
+    }
+    QStringList named;
+    for (const KeyClash& clash : clashes) {
+        named << QStringLiteral("%1 (%2)").arg(clash.name, clash.section);
+    }
+    return QStringLiteral("Also bound to: ") + named.join(QStringLiteral(", "));
+}
+
+}  // namespace scriptloom

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <cstdint>
+
+#include "model/Entries.h"
+#include "model/Table.h"
+
+namespace scriptloom {
+
+// Another key Binding bound to the same key.
+struct KeyClash {
+    QString name;
+    QString section;
+    bool operator==(const KeyClash&) const = default;
+};
+
+// Which key Bindings (those whose command binds a key) share their key with a key Binding of
+// another Name. Key names are compared in any letter case; an empty value binds nothing. Built
+// once from the table and asked many times, so that a tree of thousands of entries can mark its
+// nodes as it draws them.
+class KeyClashes {
+public:
+    explicit KeyClashes(const Table<BindingEntry>& bindings);
+
+    // Whether a key Binding of this Name shares its key with another Name.
+    bool clashes(const QString& name) const { return clashingNames_.contains(name); }
+
+    // The other key Bindings, in table order, bound to the key of the first key Binding of this
+    // Name; entries named `name` are not listed, nor the same Name and section twice.
+    QList<KeyClash> clashesOf(const QString& name) const;
+
+private:
+    const Table<BindingEntry>& bindings_;
+    // Key name folded to one case, to the key Bindings bound to it.
+    QHash<QString, QList<std::int16_t>> byKey_;
+    QSet<QString> clashingNames_;
+};
+
+// The line that names the other entries: "Also bound to: Jump (Movement), Fire (Weapons)"; empty
+// for none.
+QString clashLine(const QList<KeyClash>& clashes);
+
+}  // namespace scriptloom
