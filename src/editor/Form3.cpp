@@ -10,11 +10,14 @@
 #include <QTextBlock>
 #include <algorithm>
 
+#include "editor/ValueHistory.h"
 #include "gamesets/Form2.h"
 #include "gamesets/Form4.h"
 #include "gamesets/Form7.h"
 #include "menu/MenuActions.h"
 #include "model/GameSetTables.h"
+#include "model/KeyClashes.h"
+#include "model/ValueSnapshot.h"
 #include "model/ValueStore.h"
 #include "output/ConfigWriter.h"
 #include "output/Form5.h"
@@ -29,7 +32,10 @@
 
 namespace scriptloom {
 
-Form3::Form3() : ui(std::make_unique<Ui::Form3>()), imageList_(new ImageList(this)) {
+Form3::Form3()
+    : ui(std::make_unique<Ui::Form3>()),
+      imageList_(new ImageList(this)),
+      history_(new ValueHistory(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     ui->setupUi(this);
     imageList_->setObjectName(QStringLiteral("ImageList1"));
@@ -41,9 +47,14 @@ Form3::Form3() : ui(std::make_unique<Ui::Form3>()), imageList_(new ImageList(thi
         panelHeight = std::max(panelHeight, frame->sizeHint().height());
     }
     ui->panelArea->setMinimumHeight(panelHeight);
-    // Measured with them, the warnings under the value boxes find room without moving the window.
-    ui->lblBreakoutSelection->hide();
-    ui->lblBreakoutBinding->hide();
+    // Measured with them, the warnings and hints under the value boxes find room without moving
+    // the window.
+    for (QLabel* line : {ui->lblBreakoutSelection, ui->lblBreakoutBinding, ui->lblHintSelection,
+                         ui->lblHintBinding, ui->lblClash, ui->lblCapture}) {
+        line->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        line->hide();
+    }
+    ui->cmdPressKey->hide();
     // The room a hidden warning leaves goes to the help text, not to the one-line name and
     // command labels.
     for (QLabel* line : {ui->Label1, ui->Label7, ui->Label4, ui->Label6, ui->Label10, ui->Label8}) {
@@ -74,6 +85,14 @@ TreeView* Form3::TreeView1() const {
     return ui->TreeView1;
 }
 
+void Form3::startNewConfig() {
+    programTables().resetAll();
+    ui->TreeView1->nodes().removeAll();
+    history_->clear();
+    ModelEvents::notifyEntries();
+    clearLoadProblems();
+}
+
 void Form3::connectEvents() {
     connect(ui->TreeView1, &TreeView::Click, this, &Form3::TreeView1_Click);
     connect(ui->TreeView1, &TreeView::KeyUp, this, &Form3::TreeView1_KeyUp);
@@ -102,12 +121,15 @@ void Form3::connectEvents() {
         applyFind();
         ui->TreeView1->refreshMarks();
         updatePreview();
+        showValueAids();
     });
     connect(events, &ModelEvents::valuesChanged, this, [this] {
         setCounts_.clear();
         ui->TreeView1->refreshMarks();
         updatePreview();
+        showValueAids();
     });
+    connectEditingAids();
     connect(events, &ModelEvents::scriptOptionsChanged, this, &Form3::updatePreview);
 }
 
@@ -145,20 +167,39 @@ void Form3::TreeView1_Click() {
         return;
     }
     const QString name = ui->TreeView1->selectedText();
+    const GameSetTables& tables = programTables();
+    if (tables.Selections.firstNamed(name) >= 0) {
+        showEntry(EntryKind::Selection, name);
+    } else if (tables.Switches.firstNamed(name) >= 0) {
+        showEntry(EntryKind::Switch, name);
+    } else if (tables.Bindings.firstNamed(name) >= 0) {
+        showEntry(EntryKind::Binding, name);
+    }
+}
+
+// Shows the first entry of the kind with this Name in its panel.
+void Form3::showEntry(EntryKind kind, const QString& name) {
     GameSetTables& tables = programTables();
-    if (const int i = tables.Selections.firstNamed(name); i >= 0) {
-        shownKind_ = 0;
-        showSelection(tables.Selections[i]);
-    } else if (const int j = tables.Switches.firstNamed(name); j >= 0) {
-        shownKind_ = 1;
-        showSwitch(tables.Switches[j]);
-    } else if (const int k = tables.Bindings.firstNamed(name); k >= 0) {
-        shownKind_ = 2;
-        showBinding(tables.Bindings[k]);
-    } else {
+    const int first = withValueField(
+        tables, kind, [&name](const auto& table, auto) { return table.firstNamed(name); });
+    if (first < 0) {
         return;
     }
+    shownKind_ = kind;
     shownName_ = name;
+    ++typingRun_;
+    switch (kind) {
+        case EntryKind::Selection:
+            showSelection(tables.Selections[first]);
+            break;
+        case EntryKind::Switch:
+            showSwitch(tables.Switches[first]);
+            break;
+        case EntryKind::Binding:
+            showBinding(tables.Bindings[first]);
+            break;
+    }
+    showValueAids();
     highlightShownEntry();
 }
 
@@ -232,43 +273,46 @@ void Form3::showBreakoutWarnings() {
         valueEndsCommandEarly(ui->Label6->text(), ui->Text1->text()));
 }
 
-namespace {
-
-// Stores a value into the given field of every entry of the table whose Name is the text of the
-// tree's selected node; with no node selected nothing is stored. The value is made afresh for each
-// entry, as the handlers read their control each time.
-template <typename Record, typename MakeValue>
-void storeForSelectedNode(const TreeView& tree, Table<Record>& table, QString Record::*field,
-                          MakeValue makeValue) {
-    if (tree.selectedNode() == 0) {
+// Stores a value into every entry of the kind whose Name is the text of the tree's selected node,
+// and records the edit in the undo history; with no node selected nothing is stored. The value
+// is made afresh for each entry, as the handlers read their control each time.
+template <typename MakeValue>
+void Form3::storeEdit(EntryKind kind, MakeValue makeValue) {
+    if (ui->TreeView1->selectedNode() == 0) {
         return;
     }
-    if (storeValueNamed(programTables(), table, field, tree.selectedText(), makeValue) > 0) {
+    const QString name = ui->TreeView1->selectedText();
+    GameSetTables& tables = programTables();
+    ValueSnapshot before = snapshotValues(tables, kind, name);
+    const int stored = withValueField(tables, kind, [&](auto& table, auto field) {
+        return storeValueNamed(tables, table, field, name, makeValue);
+    });
+    if (stored > 0) {
         ModelEvents::notifyValues();
+        history_->record(std::move(before), snapshotValues(tables, kind, name),
+                         typing_ ? typingRun_ : -1);
     }
 }
-
-}  // namespace
 
 // Each value handler stores into the entries of its own kind only, whatever the other kinds'
 // names, and whichever panel is on screen.
 void Form3::Check1_Click() {
-    storeForSelectedNode(*ui->TreeView1, programTables().Switches, &SwitchEntry::State, [this] {
+    storeEdit(EntryKind::Switch, [this] {
         const std::int16_t value = ui->Check1->value();
         return value == CheckBox::kGreyed ? QString() : QString::number(value);
     });
 }
 
 void Form3::Combo1_Change() {
-    storeForSelectedNode(*ui->TreeView1, programTables().Selections, &SelectionEntry::Choice,
-                         [this] { return ui->Combo1->currentText(); });
+    storeEdit(EntryKind::Selection, [this] { return ui->Combo1->currentText(); });
     showBreakoutWarnings();
+    showValueAids();
 }
 
 void Form3::Text1_Change() {
-    storeForSelectedNode(*ui->TreeView1, programTables().Bindings, &BindingEntry::Value,
-                         [this] { return ui->Text1->text(); });
+    storeEdit(EntryKind::Binding, [this] { return ui->Text1->text(); });
     showBreakoutWarnings();
+    showValueAids();
 }
 
 namespace {
@@ -360,6 +404,9 @@ const std::vector<QString>& Form3::findTexts() {
 
 // Down or Enter in the find box goes to the first entry on show; Escape empties the box.
 bool Form3::eventFilter(QObject* watched, QEvent* event) {
+    if (filterPanelEvent(watched, event)) {
+        return true;
+    }
     // The texts to search are gathered as the box gets the focus, so that the first key typed
     // finds them ready.
     if (watched == ui->txtFind && event->type() == QEvent::FocusIn) {
@@ -414,8 +461,9 @@ QString valueShownFor(const GameSetTables& tables, const QString& name) {
 
 }  // namespace
 
-// An entry with a value is bold with "= value" beside it; a section tells how many of its
-// entries have one. The node's text itself is never touched: lookups compare it with Name.
+// An entry with a value is bold with "= value" beside it, marked in red when it shares its key
+// with another action; a section tells how many of its entries have one. The node's text itself
+// is never touched: lookups compare it with Name.
 NodeMark Form3::markOf(int number) {
     const NodeTree& nodes = ui->TreeView1->nodes();
     const std::vector<int>& children = nodes.children(number);
@@ -424,13 +472,21 @@ NodeMark Form3::markOf(int number) {
         if (set == 0) {
             return {};
         }
-        return {QStringLiteral("%1 of %2 set").arg(set).arg(children.size()), false};
+        return {QStringLiteral("%1 of %2 set").arg(set).arg(children.size())};
     }
-    const QString value = valueShownFor(programTables(), nodes.text(number));
+    const QString& name = nodes.text(number);
+    const QString value = valueShownFor(programTables(), name);
     if (value.isEmpty()) {
         return {};
     }
-    return {QStringLiteral("= ") + value, true};
+    NodeMark mark{QStringLiteral("= ") + value, true};
+    // A key that another action is bound to as well is marked where either is seen.
+    if (keyClashes().clashes(name)) {
+        mark.note += QStringLiteral("  (clash)");
+        mark.warns = true;
+        mark.tip = clashLine(keyClashes().clashesOf(name));
+    }
+    return mark;
 }
 
 int Form3::setEntriesUnder(int number) {
@@ -476,12 +532,12 @@ void Form3::highlightShownEntry() {
             }
         }
     };
-    if (shownKind_ == 0) {
+    if (shownKind_ == EntryKind::Selection) {
         gather(tables.Selections,
                [](const SelectionEntry& entry) { return selectionValue(entry.Choice); });
-    } else if (shownKind_ == 1) {
+    } else if (shownKind_ == EntryKind::Switch) {
         gather(tables.Switches, [](const SwitchEntry& entry) { return QStringView(entry.State); });
-    } else if (shownKind_ == 2) {
+    } else if (shownKind_ == EntryKind::Binding) {
         gather(tables.Bindings, [](const BindingEntry& entry) { return QStringView(entry.Value); });
     }
     QList<QTextEdit::ExtraSelection> marks;

@@ -2,7 +2,9 @@
 
 #include <QHash>
 #include <QWidget>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "ui/DefaultInstance.h"
@@ -14,7 +16,10 @@ class Form3;
 namespace scriptloom {
 
 class ImageList;
+class KeyClashes;
 class TreeView;
+class ValueHistory;
+enum class EntryKind : std::uint8_t;
 struct BindingEntry;
 struct NodeMark;
 struct SelectionEntry;
@@ -25,7 +30,9 @@ struct SwitchEntry;
 // every entry of that kind and name, and the game set editor's boxes take the entry shown. The
 // window holds no data of its own: entries and values live in the program-wide tables. Closing it
 // ends the program. A find box narrows the tree, the nodes show which entries have values, and a
-// preview beside the panel shows the script as it would be saved now.
+// preview beside the panel shows the script as it would be saved now. Beyond typing, the panels
+// let the user bind a key by pressing it, see which other actions a key is bound to, clear a
+// value, and take edits back; gentle hints say when a value is none the game or the set knows.
 class Form3 : public QWidget, public DefaultInstance<Form3> {
     Q_OBJECT
 
@@ -33,6 +40,9 @@ public:
     ~Form3() override;
 
     TreeView* TreeView1() const;
+
+    // Discards every entry, node and step of the undo history, before a new config is loaded.
+    void startNewConfig();
 
     // The status line tells what went wrong while game sets were loaded.
     void clearLoadProblems();
@@ -60,11 +70,27 @@ private:
     void Command5_Click();
     void Form_Unload(int& cancel);
 
+    void showEntry(EntryKind kind, const QString& name);
     void showPanel(QWidget* panel);
     void showSelection(const SelectionEntry& entry);
     void showSwitch(SwitchEntry& entry);
     void showBinding(const BindingEntry& entry);
     void showBreakoutWarnings();
+    template <typename MakeValue>
+    void storeEdit(EntryKind kind, MakeValue makeValue);
+
+    // Clearing, undo, key capture, clashes and hints (Form3Editing.cpp).
+    void connectEditingAids();
+    void cmdClearSelection_Click();
+    void cmdClearSwitch_Click();
+    void cmdClearBinding_Click();
+    void clearShownEntry();
+    void cmdPressKey_KeyCaptured(const QString& name);
+    void showEditedEntry(EntryKind kind, const QString& name);
+    void showValueAids();
+    const KeyClashes& keyClashes();
+    bool filterPanelEvent(QObject* watched, QEvent* event);
+    void showPanelMenu(QWidget* widget, const QPoint& globalPos);
 
     // The find box, the marks beside the nodes and the preview of the script.
     void txtFind_Change();
@@ -85,9 +111,18 @@ private:
     bool findTextsStale_ = true;
     // How many entries under each section have a value; cleared when a value changes.
     QHash<int, int> setCounts_;
-    // The kind (0 Selection, 1 Switch, 2 Binding) and Name of the entry on the panel, or -1.
-    int shownKind_ = -1;
+    // The kind and Name of the entry on the panel, once one was shown.
+    std::optional<EntryKind> shownKind_;
     QString shownName_;
+    ValueHistory* history_;
+    // Keys typed into one entry merge into one step of the history; the run moves on whenever
+    // another entry is shown or the history is walked.
+    int typingRun_ = 0;
+    bool typing_ = false;
+    // Which key Bindings share a key, built again when the bindings or the values have changed.
+    std::unique_ptr<KeyClashes> keyClashes_;
+    std::uint32_t keyClashesRevision_ = 0;
+    std::uint32_t keyClashesValues_ = 0;
 };
 
 }  // namespace scriptloom

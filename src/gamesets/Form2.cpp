@@ -8,9 +8,7 @@
 #include "editor/GameSetLoading.h"
 #include "gamesets/GameSetList.h"
 #include "menu/MenuActions.h"
-#include "model/GameSetTables.h"
 #include "ui/FileListBox.h"
-#include "ui/ModelEvents.h"
 #include "ui/ProgramControl.h"
 #include "ui/ProgramFolder.h"
 #include "ui/TreeView.h"
@@ -59,10 +57,7 @@ void Form2::Command1_Click() {
     if (self.isNull()) {
         return;
     }
-    programTables().resetAll();
-    editor->TreeView1()->nodes().removeAll();
-    ModelEvents::notifyEntries();
-    editor->clearLoadProblems();
+    editor->startNewConfig();
     for (int i = 0; i < ui->File1->count(); ++i) {
         if (ui->File1->isSelected(i)) {
             loadGameSetIntoEditor(programfolder::gameSetPath(ui->File1->itemName(i)));

@@ -86,10 +86,7 @@ bool editExistingConfigFile(const QString& path, QWidget* parent) {
     Form2::instance()->pointFileListAt(programfolder::configDirectory());
     Form3* editor = Form3::instance();
     editor->show();
-    programTables().resetAll();
-    editor->TreeView1()->nodes().removeAll();
-    ModelEvents::notifyEntries();
-    editor->clearLoadProblems();
+    editor->startNewConfig();
 
     // Lines for the other commands are gathered and added together, and the windows get their
     // turn a few dozen times a second rather than after every line: adding and drawing one line

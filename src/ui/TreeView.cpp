@@ -77,6 +77,13 @@ QVariant NodeTreeModel::data(const QModelIndex& index, int role) const {
         const QString note = marks_(number).note;
         return note.isEmpty() ? QVariant() : QVariant(note);
     }
+    if (role == kNodeWarnsRole && marks_) {
+        return marks_(number).warns;
+    }
+    if (role == Qt::ToolTipRole && marks_) {
+        const QString tip = marks_(number).tip;
+        return tip.isEmpty() ? QVariant() : QVariant(tip);
+    }
     return {};
 }
 
@@ -97,7 +104,7 @@ bool NodeFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceP
 
 namespace {
 
-// Draws a node's note dimmed after its text.
+// Draws a node's note after its text: dimmed, or in red when it warns.
 class NodeNoteDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -115,12 +122,16 @@ public:
         const QRect textArea =
             style->subElementRect(QStyle::SE_ItemViewItemText, &item, item.widget);
         const int textWidth = item.fontMetrics.horizontalAdvance(item.text) + kGap;
-        QColor dimmed = item.palette.color(
-            option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text);
-        dimmed.setAlphaF(0.55F);
+        const bool selected = option.state & QStyle::State_Selected;
+        QColor colour = item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
+        if (index.data(kNodeWarnsRole).toBool() && !selected) {
+            colour = kWarningColour;
+        } else {
+            colour.setAlphaF(0.55F);
+        }
         painter->save();
         painter->setFont(option.font);
-        painter->setPen(dimmed);
+        painter->setPen(colour);
         painter->drawText(textArea.adjusted(textWidth, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
                           note);
         painter->restore();
@@ -137,6 +148,7 @@ public:
 
 private:
     static constexpr int kGap = 8;
+    static constexpr QColor kWarningColour{176, 0, 0};
 };
 
 }  // namespace

@@ -11,15 +11,18 @@ namespace scriptloom {
 
 class ImageList;
 
-// What is shown beside a node's text without being part of it: a dimmed note, and whether the
-// text is drawn bold.
+// What is shown beside a node's text without being part of it: a note, dimmed unless it warns,
+// whether the text is drawn bold, and a tip shown when the pointer rests on the node.
 struct NodeMark {
     QString note;
     bool bold = false;
+    bool warns = false;
+    QString tip = {};
 };
 
-// The role under which a node's note is offered to the view.
+// The roles under which a node's note, and whether it warns, are offered to the view.
 inline constexpr int kNodeNoteRole = Qt::UserRole + 1;
+inline constexpr int kNodeWarnsRole = Qt::UserRole + 2;
 
 // Shows a NodeTree: one row per node, each with its text and the picture of its image number.
 class NodeTreeModel : public QAbstractItemModel, private NodeTree::Observer {
@@ -95,6 +98,8 @@ public:
     QString selectedText() const;
     // Selects the node with the given number, as a click on it would (tests, keyboard helpers).
     void selectNode(int number);
+    // Whether the node is on show, that is not left out by the filter.
+    bool showsNode(int number) const { return viewIndexOfNode(number).isValid(); }
     QRect nodeRect(int number) const;
 
     // Shows only the nodes the test accepts, with their sections, all expanded; an empty test
