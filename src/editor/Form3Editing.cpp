@@ -91,10 +91,10 @@ void Form3::clearShownEntry() {
     }
 }
 
-// A captured key goes into the box as if typed, as one step of its own.
+// A captured key goes into the box as if typed, as one step of its own. The focus stays on the
+// button, so a key still held down does not type into the box.
 void Form3::cmdPressKey_KeyCaptured(const QString& name) {
     ui->Text1->setText(name);
-    ui->Text1->setFocus();
 }
 
 // After an undo or redo the tree selects the entry it changed and the panel shows its value; a

@@ -134,6 +134,21 @@ PressedKey pressedKeyName(int qtKey, bool keypad) {
     return {Outcome::Unnamed, {}};
 }
 
+bool isModifierKey(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+            return true;
+        default:
+            return false;
+    }
+}
+
 QString mouseButtonName(int qtButton) {
     switch (qtButton) {
         case Qt::LeftButton:

@@ -24,6 +24,11 @@ struct PressedKey {
 // (Qt::KeypadModifier) from the main key of the same code.
 PressedKey pressedKeyName(int qtKey, bool keypad);
 
+// Whether a Qt key code is a modifier (Shift, Ctrl, Alt, AltGr, the system key). A modifier is
+// bound only when it is released with no other key pressed meanwhile, so that Shift and ' give
+// the double quote, not SHIFT.
+bool isModifierKey(int qtKey);
+
 // The game's name for a Qt mouse button (Qt::MouseButton), or "" for a button it has no name for.
 QString mouseButtonName(int qtButton);
 

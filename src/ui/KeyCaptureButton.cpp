@@ -18,6 +18,7 @@ void KeyCaptureButton::startListening() {
         return;
     }
     listening_ = true;
+    heldModifier_ = 0;
     idleText_ = text();
     setText(QStringLiteral("Waiting for a key..."));
     setDown(true);
@@ -64,8 +65,27 @@ void KeyCaptureButton::keyPressEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) {
         return;
     }
-    const PressedKey key =
-        pressedKeyName(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
+    if (isModifierKey(event->key())) {
+        heldModifier_ = event->key();
+        return;
+    }
+    heldModifier_ = 0;
+    report(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
+}
+
+void KeyCaptureButton::keyReleaseEvent(QKeyEvent* event) {
+    if (listening_ && !event->isAutoRepeat() && heldModifier_ != 0 &&
+        event->key() == heldModifier_) {
+        heldModifier_ = 0;
+        event->accept();
+        report(event->key(), false);
+        return;
+    }
+    QPushButton::keyReleaseEvent(event);
+}
+
+void KeyCaptureButton::report(int qtKey, bool keypad) {
+    const PressedKey key = pressedKeyName(qtKey, keypad);
     switch (key.outcome) {
         case PressedKey::Outcome::Named:
             capture(key.name);
