@@ -193,7 +193,7 @@ void Form3::showEntry(EntryKind kind, const QString& name) {
             showSelection(tables.Selections[first]);
             break;
         case EntryKind::Switch:
-            showSwitch(tables.Switches[first]);
+            showSwitch(first);
             break;
         case EntryKind::Binding:
             showBinding(tables.Bindings[first]);
@@ -231,15 +231,17 @@ void Form3::showSelection(const SelectionEntry& entry) {
     showBreakoutWarnings();
 }
 
-void Form3::showSwitch(SwitchEntry& entry) {
+void Form3::showSwitch(int index) {
+    GameSetTables& tables = programTables();
+    const SwitchEntry& entry = tables.Switches[index];
     showPanel(ui->frmSwitch);
     ui->Label10->setText(entry.Name);
     ui->Label11->setText(entry.Comment);
     ui->Label8->setText(entry.Command);
     Form4::instance()->fillFromSwitch(entry);
+    // A State of "2" is the greyed box's own number; the entry keeps it as not set.
     if (entry.State == QLatin1String("2")) {
-        entry.State.clear();
-        ++programTables().valuesRevision;
+        storeValueAt(tables, tables.Switches, &SwitchEntry::State, index, QString());
         ModelEvents::notifyValues();
     }
     if (entry.State.isEmpty()) {

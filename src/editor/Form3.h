@@ -23,7 +23,6 @@ enum class EntryKind : std::uint8_t;
 struct BindingEntry;
 struct NodeMark;
 struct SelectionEntry;
-struct SwitchEntry;
 
 // The config editor: the tree of the loaded entries and one panel per entry kind. Clicking a node
 // shows the entry whose Name is the node's text; the panel's control stores the user's value in
@@ -73,7 +72,7 @@ private:
     void showEntry(EntryKind kind, const QString& name);
     void showPanel(QWidget* panel);
     void showSelection(const SelectionEntry& entry);
-    void showSwitch(SwitchEntry& entry);
+    void showSwitch(int index);
     void showBinding(const BindingEntry& entry);
     void showBreakoutWarnings();
     template <typename MakeValue>
