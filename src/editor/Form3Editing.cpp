@@ -191,40 +191,37 @@ bool Form3::filterPanelEvent(QObject* watched, QEvent* event) {
     return false;
 }
 
-// The panel's menu: Undo and Redo of the editor's history, the box's own editing actions in a
-// value box, and Clear.
+// The panel's menu: Undo and Redo of the editor's history, the editing of a value box, and Clear.
+// A box's own menu is not used: its Undo would take back the box's text, not the edit.
 void Form3::showPanelMenu(QWidget* widget, const QPoint& globalPos) {
     auto* lineEdit = qobject_cast<QLineEdit*>(widget);
     if (lineEdit == nullptr && widget == ui->Combo1) {
         lineEdit = ui->Combo1->lineEdit();
     }
-    QMenu* menu = nullptr;
-    if (lineEdit != nullptr) {
-        menu = lineEdit->createStandardContextMenu();
-        const QList<QAction*> own = menu->actions();
-        for (QAction* action : own) {
-            if (action->objectName() == QLatin1String("edit-undo")) {
-                menu->insertAction(action, history_->undoAction());
-                menu->removeAction(action);
-            } else if (action->objectName() == QLatin1String("edit-redo")) {
-                menu->insertAction(action, history_->redoAction());
-                menu->removeAction(action);
-            }
-        }
-    } else {
-        menu = new QMenu(this);
-        menu->addAction(history_->undoAction());
-        menu->addAction(history_->redoAction());
-        if (auto* label = qobject_cast<QLabel*>(widget); label && label->hasSelectedText()) {
-            const QString selected = label->selectedText();
-            menu->addSeparator();
-            menu->addAction(QStringLiteral("Copy"), this,
-                            [selected] { QGuiApplication::clipboard()->setText(selected); });
-        }
-    }
-    menu->addSeparator();
-    menu->addAction(QStringLiteral("Clear"), this, &Form3::clearShownEntry);
+    auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(history_->undoAction());
+    menu->addAction(history_->redoAction());
+    menu->addSeparator();
+    if (lineEdit != nullptr) {
+        const bool selected = lineEdit->hasSelectedText();
+        menu->addAction(QStringLiteral("Cut"), QKeySequence::Cut, lineEdit, &QLineEdit::cut)
+            ->setEnabled(selected);
+        menu->addAction(QStringLiteral("Copy"), QKeySequence::Copy, lineEdit, &QLineEdit::copy)
+            ->setEnabled(selected);
+        menu->addAction(QStringLiteral("Paste"), QKeySequence::Paste, lineEdit, &QLineEdit::paste)
+            ->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
+        menu->addAction(QStringLiteral("Select All"), QKeySequence::SelectAll, lineEdit,
+                        &QLineEdit::selectAll)
+            ->setEnabled(!lineEdit->text().isEmpty());
+        menu->addSeparator();
+    } else if (auto* label = qobject_cast<QLabel*>(widget); label && label->hasSelectedText()) {
+        const QString selected = label->selectedText();
+        menu->addAction(QStringLiteral("Copy"), this,
+                        [selected] { QGuiApplication::clipboard()->setText(selected); });
+        menu->addSeparator();
+    }
+    menu->addAction(QStringLiteral("Clear"), this, &Form3::clearShownEntry);
     menu->popup(globalPos);
 }
 

@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -241,6 +242,33 @@ private Q_SLOTS:
         // A new config starts with no history.
         openEditor();
         undo();
+        QCOMPARE(values(), "");
+    }
+
+    // The panel's right-click menu, in a value box too, offers the editor's Undo and Redo and
+    // Clear, not the box's own undo.
+    void panelMenu_takesEditsBack() {
+        clickNode("Fire");
+        QTest::keyClicks(text1(), "f");
+        for (QWidget* part :
+             {static_cast<QWidget*>(label("Label3")), static_cast<QWidget*>(text1())}) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
+                                    part->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(part, &event);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            QStringList texts;
+            for (const QAction* action : menu->actions()) {
+                texts << action->text();
+            }
+            QCOMPARE(texts.mid(0, 2), QStringList({"Undo", "Redo"}));
+            QCOMPARE(texts.last(), "Clear");
+            QCOMPARE(texts.filter("Undo").size(), 1);
+            if (part == text1()) {
+                menu->actions().at(texts.indexOf("Undo"))->trigger();
+            }
+            menu->close();
+        }
         QCOMPARE(values(), "");
     }
 
