@@ -77,55 +77,41 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("values");
 
         const QString marker = "// Do not remove the following lines";
-        QTest::newRow("load, blank, comment and command lines")
-            << QStringList{marker, "//LOAD weapons.set", "", R"(bind MOUSE1 "+attack")", "echo hi"}
-            << QStringList{"weapons.set"} << marker + "\r\necho hi\r\n"
+        QTest::newRow("load, blank, comment and command lines; a lower-case load is a comment")
+            << QStringList{marker,    "//LOAD weapons.set", "", R"(bind MOUSE1 "+attack")",
+                           "echo hi", "//load display.set"}
+            << QStringList{"weapons.set"} << marker + "\r\necho hi\r\n//load display.set\r\n"
             << QStringList{"Fire=MOUSE1"};
-        QTest::newRow("a lower-case load marker is a comment")
-            << QStringList{"//load weapons.set"} << QStringList() << "//load weapons.set\r\n"
-            << QStringList();
         QTest::newRow("a load line without its blank loses the name's first letter")
             << QStringList{"//LOADweapons.set"} << QStringList{"eapons.set"} << "" << QStringList();
         QTest::newRow("a command line before its set's load line finds no entry")
             << QStringList{R"(bind MOUSE1 "+attack")", "//LOAD weapons.set", "bind z +zoom"}
             << QStringList{"weapons.set"} << "bind MOUSE1 \"+attack\"\r\n"
             << QStringList{"Zoom=z"};
-        QTest::newRow("head and tail fit whatever their letter case")
-            << QStringList{"//LOAD weapons.set", R"(BIND mouse1 "+ATTACK")"}
-            << QStringList{"weapons.set"} << "" << QStringList{"Fire=mouse1"};
-        QTest::newRow("a binding wins over a switch, the lower index over a higher")
-            << QStringList{"//LOAD overlap.set", "seta cg_drawTimer 1"}
-            << QStringList{"overlap.set"} << "" << QStringList{"Timer binding=1"};
-        QTest::newRow("of two lines for one entry the later stays")
-            << QStringList{"//LOAD display.set", "seta cg_fov 90", "seta cg_fov 110"}
-            << QStringList{"display.set"} << "" << QStringList{"Field of view=110"};
+        // Head and tail fit whatever their case; a binding's quoted tail fits and leaves a
+        // trailing blank; one pair of quotes comes off a value; a command without a placeholder
+        // fits no line.
+        QTest::newRow("how values are cut from binding lines")
+            << QStringList{"//LOAD weapons.set", R"(BIND mouse1 "+ATTACK")",
+                           R"(bind MOUSE2 "+zoom")", R"(seta name ""Visor"")", "cl_run 1"}
+            << QStringList{"weapons.set"} << "cl_run 1\r\n"
+            << QStringList{"Fire=mouse1", "Zoom=MOUSE2 ", R"(Player name="Visor")"};
+        // A switch takes any text as its state; a line no longer than head and tail fits nothing;
+        // of two lines for one entry the later stays.
+        QTest::newRow("switch and selection lines")
+            << QStringList{"//LOAD display.set", "seta cg_drawFPS yes", "seta cg_fov 90",
+                           "seta cg_fov ", "seta cg_fov 110"}
+            << QStringList{"display.set"} << "seta cg_fov \r\n"
+            << QStringList{"Frame rate=yes", "Field of view=110"};
         QTest::newRow("a value of two double quotes is stored empty")
             << QStringList{"//LOAD display.set", R"(seta cg_fov "")"} << QStringList{"display.set"}
             << "" << QStringList();
-        QTest::newRow("one pair of quotes comes off a value")
-            << QStringList{"//LOAD weapons.set", R"(seta name ""Visor"")"}
-            << QStringList{"weapons.set"} << "" << QStringList{R"(Player name="Visor")"};
-        QTest::newRow("a binding's quoted tail fits and leaves a trailing blank")
-            << QStringList{"//LOAD weapons.set", R"(bind MOUSE2 "+zoom")"}
-            << QStringList{"weapons.set"} << "" << QStringList{"Zoom=MOUSE2 "};
-        QTest::newRow("a switch takes any text as its state")
-            << QStringList{"//LOAD display.set", "seta cg_drawFPS yes"}
-            << QStringList{"display.set"} << "" << QStringList{"Frame rate=yes"};
-        QTest::newRow("a line no longer than head and tail fits nothing")
-            << QStringList{"//LOAD display.set", "seta cg_fov "} << QStringList{"display.set"}
-            << "seta cg_fov \r\n"
-            << QStringList();
-        QTest::newRow("a command without a placeholder fits no line")
-            << QStringList{"//LOAD weapons.set", "cl_run 1"} << QStringList{"weapons.set"}
-            << "cl_run 1\r\n"
-            << QStringList();
+        QTest::newRow("a binding wins over a switch, the lower index over a higher")
+            << QStringList{"//LOAD overlap.set", "seta cg_drawTimer 1"}
+            << QStringList{"overlap.set"} << "" << QStringList{"Timer binding=1"};
         QTest::newRow("a set named twice is loaded twice, and the first of its entries wins")
             << QStringList{"//LOAD display.set", "//LOAD display.set", "seta cg_drawFPS 1"}
             << QStringList{"display.set", "display.set"} << "" << QStringList{"Frame rate=1"};
-        QTest::newRow("a hand-written script without load lines")
-            << QStringList{"seta cg_fov 90", "// mine", "", "bind q +attack"} << QStringList()
-            << "seta cg_fov 90\r\n// mine\r\nbind q +attack\r\n"
-            << QStringList();
     }
 
     void readsEachLineByItsKind() {
@@ -144,37 +130,25 @@ private Q_SLOTS:
     // A saved script opened again gives back its sets and values; its marker and comment lines come
     // back among the other commands, so each save after an open writes them once more.
     void writeReadWriteKeepsValuesAndCollectsCommentLines() {
-        GameSetTables tables;
-        tables.resetAll();
-        NodeTree tree;
-        loadGameSetBytes(gameSet("display.set"), "display.set", tables, tree);
-        loadGameSetBytes(gameSet("weapons.set"), "weapons.set", tables, tree);
-        tables.Bindings[0].Value = "MOUSE1";
-        tables.Bindings[3].Value = "Visor";
-        tables.Switches[0].State = "0";
-        tables.Selections[0].Choice = "110";
-        const QStringList sets{"display.set", "weapons.set"};
-        const QByteArray first = writeConfigScript({sets, "echo hi", true}, tables);
-
+        const Outcome made = read(
+            test::crlfLines({"//LOAD display.set", "//LOAD weapons.set", "bind MOUSE1 \"+attack\"",
+                             "seta name Visor", "seta cg_drawFPS 0", "seta cg_fov 110"}));
+        const QByteArray first = writeConfigScript({made.loaded, "echo hi", true}, made.tables);
         const Outcome reopened = read(first);
-        QCOMPARE(reopened.loaded, sets);
-        QCOMPARE(reopened.values, test::entryValues(tables));
+        QCOMPARE(reopened.loaded, made.loaded);
+        QCOMPARE(reopened.values, made.values);
+        QCOMPARE(reopened.values.size(), 4);
         const QString marker(kConfigMarkerLine);
-        const QStringList commentLines{"// Comment of Fire", "// Comment of Player name",
-                                       "// Comment of Field of view", "// Comment of Frame rate"};
-        QCOMPARE(reopened.otherCommands,
-                 QStringList(QStringList{marker, "echo hi"} + commentLines).join("\r\n") + "\r\n");
-
+        const QStringList otherLines{marker,
+                                     "echo hi",
+                                     "// Comment of Fire",
+                                     "// Comment of Player name",
+                                     "// Comment of Field of view",
+                                     "// Comment of Frame rate",
+                                     ""};
+        QCOMPARE(reopened.otherCommands, otherLines.join("\r\n"));
         const QByteArray second =
             writeConfigScript({reopened.loaded, reopened.otherCommands, true}, reopened.tables);
-        QCOMPARE(second,
-                 test::crlfLines(QStringList{marker, "//LOAD display.set", "//LOAD weapons.set", "",
-                                             marker, "echo hi"} +
-                                 commentLines +
-                                 QStringList{"", "// Comment of Fire", R"(bind MOUSE1 "+attack")",
-                                             "// Comment of Player name", "seta name Visor",
-                                             "// Comment of Field of view", "seta cg_fov 110",
-                                             "// Comment of Frame rate", "seta cg_drawFPS 0"}));
         QCOMPARE(read(second).otherCommands.count(marker), 2);
     }
 
