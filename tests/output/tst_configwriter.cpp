@@ -1,21 +1,12 @@
-#include <QFile>
 #include <QTest>
 
 #include "model/GameSetTables.h"
 #include "output/ConfigWriter.h"
+#include "support/TestSupport.h"
 
 using namespace scriptloom;
 
 namespace {
-
-QByteArray golden(const QString& name) {
-    QFile file(QStringLiteral(SCRIPTLOOM_TEST_DATA "/config-scripts/") + name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        qWarning("missing golden file %s", qPrintable(name));
-        return {};
-    }
-    return file.readAll();
-}
 
 // Entries of every kind, with and without values, whose sections are not in table order.
 void fillEntries(GameSetTables& tables) {
@@ -59,22 +50,20 @@ private Q_SLOTS:
         QTest::addColumn<bool>("comments");
         QTest::addColumn<bool>("withEntries");
         QTest::addColumn<QString>("goldenFile");
-
-        QTest::newRow("nothing loaded")
-            << QStringList() << "" << true << false << "nothing-loaded.cfg";
-        QTest::newRow("two game sets, in the order given")
-            << QStringList{"display-and-hud.set", "movement-and-firing.set"} << "" << false << false
-            << "two-game-sets.cfg";
-        QTest::newRow("entries without comments")
-            << QStringList() << "" << false << true << "entries.cfg";
-        QTest::newRow("entries with comments")
-            << QStringList() << "" << true << true << "entries-with-comments.cfg";
-        QTest::newRow("other commands without a final line end")
-            << QStringList() << "echo one\r\necho two" << false << false
-            << "other-commands-without-final-line-end.cfg";
-        QTest::newRow("other commands ending in a line end")
-            << QStringList() << "echo one\r\necho two\r\n"
-            << false << false << "other-commands-with-final-line-end.cfg";
+        const auto row = [](const char* title, const QStringList& gameSets, const char* other,
+                            bool comments, bool withEntries, const char* goldenFile) {
+            QTest::newRow(title) << gameSets << QString(other) << comments << withEntries
+                                 << QString(goldenFile);
+        };
+        row("nothing loaded", {}, "", true, false, "nothing-loaded.cfg");
+        row("two game sets, in the order given", {"display-and-hud.set", "movement-and-firing.set"},
+            "", false, false, "two-game-sets.cfg");
+        row("entries without comments", {}, "", false, true, "entries.cfg");
+        row("entries with comments", {}, "", true, true, "entries-with-comments.cfg");
+        row("other commands without a final line end", {}, "echo one\r\necho two", false, false,
+            "other-commands-without-final-line-end.cfg");
+        row("other commands ending in a line end", {}, "echo one\r\necho two\r\n", false, false,
+            "other-commands-with-final-line-end.cfg");
     }
 
     void writesTheScriptByteForByte() {
@@ -83,15 +72,14 @@ private Q_SLOTS:
         QFETCH(bool, comments);
         QFETCH(bool, withEntries);
         QFETCH(QString, goldenFile);
-
         GameSetTables tables;
         tables.resetAll();
         if (withEntries) {
             fillEntries(tables);
         }
-        const QByteArray written =
-            writeConfigScript(ConfigScriptContents{gameSets, otherCommands, comments}, tables);
-        QCOMPARE(written, golden(goldenFile));
+        QCOMPARE(
+            writeConfigScript(ConfigScriptContents{gameSets, otherCommands, comments}, tables),
+            test::readFile(QStringLiteral(SCRIPTLOOM_TEST_DATA "/config-scripts/") + goldenFile));
     }
 };
 

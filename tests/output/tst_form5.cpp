@@ -36,15 +36,6 @@ private:
     CheckBox* check1() { return form_->findChild<CheckBox*>("Check1"); }
     void save() { QTest::mouseClick(form_->findChild<QPushButton*>("Command1"), Qt::LeftButton); }
 
-    // The user picks a drive from the list.
-    void pickDrive(const QString& root) {
-        DriveListBox* drives = form_->Drive1();
-        const int row = drives->findData(root);
-        QVERIFY(row >= 0);
-        drives->setCurrentIndex(row);
-        Q_EMIT drives->activated(row);
-    }
-
 private Q_SLOTS:
     void initTestCase() {
         programfolder::setOverride(programFolder_.path());
@@ -79,25 +70,15 @@ private Q_SLOTS:
                                   "// Fires", "bind MOUSE1 +attack"}));
     }
 
-    // The first save writes NoName.cfg in the current folder. Hidden after a save, the dialog
-    // keeps its folder, name and box; closed through its frame, it comes back as it started.
-    void keepsItsStateWhileHidden_andStartsAfreshAfterAClose() {
+    // The first save writes NoName.cfg in the current folder with the box unticked; closed
+    // through its frame, the dialog comes back as it started.
+    void firstSave_andAfterAClose_startsAfresh() {
         save();
         QVERIFY(QFile::exists(startFolder_.filePath("NoName.cfg")));
-        QVERIFY(!form_->isVisible());
-        QVERIFY(QDir(startFolder_.path()).mkpath("configs"));
-        QVERIFY(form_->Dir1()->setPath(startFolder_.filePath("configs")));
+        form_->show();
+        QVERIFY(form_->Dir1()->setPath(QDir::rootPath()));
         text1()->setText("mine.cfg");
         check1()->click();
-        save();
-        QVERIFY(QFile::exists(startFolder_.filePath("configs/mine.cfg")));
-        QCOMPARE(form_->File1()->itemName(0), QString("mine.cfg"));
-
-        form_->show();
-        QCOMPARE(form_->Dir1()->path(), QDir(startFolder_.filePath("configs")).canonicalPath());
-        QCOMPARE(text1()->text(), QString("mine.cfg"));
-        QCOMPARE(check1()->value(), CheckBox::kChecked);
-
         form_->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!Form5::exists());
@@ -107,62 +88,86 @@ private Q_SLOTS:
         QCOMPARE(check1()->value(), CheckBox::kUnchecked);
     }
 
-    // Cancel and Escape put the dialog away as a save does, but write nothing.
-    void cancelAndEscape_hideAndKeepTheState_data() {
-        QTest::addColumn<bool>("escape");
-        QTest::newRow("Cancel") << false;
-        QTest::newRow("Escape") << true;
+    // Save, Cancel and Escape put the dialog away keeping its folder, name and box; only Save
+    // writes, and the file list then shows the new script.
+    void hiding_keepsTheState_data() {
+        QTest::addColumn<QString>("action");
+        for (const char* action : {"Save", "Cancel", "Escape"}) {
+            QTest::newRow(action) << QString(action);
+        }
     }
-    void cancelAndEscape_hideAndKeepTheState() {
-        QFETCH(bool, escape);
-        QVERIFY(QDir(startFolder_.path()).mkpath("kept"));
-        QVERIFY(form_->Dir1()->setPath(startFolder_.filePath("kept")));
+    void hiding_keepsTheState() {
+        QFETCH(QString, action);
+        QVERIFY(QDir(startFolder_.path()).mkpath(action));
+        const QString folder = QDir(startFolder_.filePath(action)).canonicalPath();
+        QVERIFY(form_->Dir1()->setPath(folder));
         text1()->setText("kept.cfg");
         check1()->click();
-        if (escape) {
-            QTest::keyClick(text1(), Qt::Key_Escape);
-        } else {
+        if (action == "Save") {
+            save();
+            QCOMPARE(form_->File1()->itemName(0), QString("kept.cfg"));
+        } else if (action == "Cancel") {
             QTest::mouseClick(form_->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+        } else {
+            QTest::keyClick(text1(), Qt::Key_Escape);
         }
-        QVERIFY(!form_->isVisible());
-        QVERIFY(Form5::exists());
-        QVERIFY(QDir(startFolder_.filePath("kept")).isEmpty());
+        QVERIFY(!form_->isVisible() && Form5::exists());
+        QCOMPARE(QDir(folder).entryList(QDir::Files),
+                 action == "Save" ? QStringList{"kept.cfg"} : QStringList{});
         form_->show();
-        QCOMPARE(form_->Dir1()->path(), QDir(startFolder_.filePath("kept")).canonicalPath());
+        QCOMPARE(form_->Dir1()->path(), folder);
         QCOMPARE(text1()->text(), QString("kept.cfg"));
         QCOMPARE(check1()->value(), CheckBox::kChecked);
     }
 
-    // The line under the name box follows the typing and the folder, and never stops a save.
-    void nameInfo_saysWhatSavingWillDo_data() {
+    // The line under the name box follows the typing and never stops a save; a save that fails
+    // keeps the dialog open, writes nothing and says why.
+    void typingANameAndSaving_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("info");
-        QTest::newRow("existing script") << "old.cfg"
-                                         << "Replaces the existing old.cfg.";
-        QTest::newRow("the game's own settings, any case")
-            << "Q3Config.CFG"
-            << "The game rewrites q3config.cfg when it exits: your script would "
-               "be lost.";
-        QTest::newRow("no extension") << "myconfig"
-                                      << "The game's exec command looks for names ending in .cfg.";
-        QTest::newRow("a new script") << "new.cfg"
-                                      << "";
-        QTest::newRow("an extension other than .cfg") << "new.txt"
-                                                      << "";
+        QTest::addColumn<QString>("failure");
+        const auto row = [](const char* title, const QString& name, const char* info,
+                            const char* failure = "") {
+            QTest::newRow(title) << name << QString(info) << QString(failure);
+        };
+        row("existing script", "old.cfg", "Replaces the existing old.cfg.");
+        row("the game's own settings, any case", "Q3Config.CFG",
+            "The game rewrites q3config.cfg when it exits: your script would be lost.");
+        row("no extension", "myconfig", "The game's exec command looks for names ending in .cfg.");
+        row("a new script", "new.cfg", "");
+        row("an extension other than .cfg", "new.txt", "");
+        row("empty name", "", "", "no file name");
+        row("a folder in the file's place", "taken", "", "a folder");
+        row("missing folder", "gone/x.cfg", "", "does not exist");
+        row("a line break", "a\nb.cfg", "", "the name holds a control character");
+        row("a tab", "a\tb.cfg", "", "the name holds a control character");
+        row("300 characters", QString(300, u'n'), "", "The path is too long");
     }
-    void nameInfo_saysWhatSavingWillDo() {
+    void typingANameAndSaving() {
         QFETCH(QString, name);
         QFETCH(QString, info);
+        QFETCH(QString, failure);
         QVERIFY(test::writeFile(startFolder_.filePath("old.cfg"), "x"));
-        QVERIFY(form_->Dir1()->setPath(startFolder_.path()));
-        auto* line = form_->findChild<QLabel*>("lblNameInfo");
-        text1()->clear();
-        QTest::keyClicks(text1(), name);
-        QCOMPARE(line->text(), info);
-        QCOMPARE(line->isVisible(), !info.isEmpty());
+        QVERIFY(QDir(startFolder_.path()).mkpath("taken"));
+        const QStringList before = QDir(startFolder_.path()).entryList(QDir::AllEntries);
+        text1()->setText(name);
+        if (failure.isEmpty()) {
+            const auto* line = form_->findChild<QLabel*>("lblNameInfo");
+            QCOMPARE(line->text(), info);
+            QCOMPARE(line->isVisible(), !info.isEmpty());
+        }
         save();
-        QVERIFY(!form_->isVisible());
-        QVERIFY(QFile::remove(startFolder_.filePath(name)));
+        QCOMPARE(form_->isVisible(), !failure.isEmpty());
+        if (failure.isEmpty()) {
+            QVERIFY(QFile::remove(startFolder_.filePath(name)));
+            return;
+        }
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY2(messages_[0].startsWith("Cannot write file " +
+                                         QDir::toNativeSeparators(form_->Dir1()->path())) &&
+                     messages_[0].contains(failure),
+                 qPrintable(messages_[0]));
+        QCOMPARE(QDir(startFolder_.path()).entryList(QDir::AllEntries), before);
     }
 
     // The game's folder is offered only once it exists; values that would run extra commands are
@@ -195,59 +200,27 @@ private Q_SLOTS:
         commands->show();
         commands->setText("name Visor");
         QTest::keyClick(commands->Text1(), Qt::Key_Escape);
-        QVERIFY(!commands->isVisible());
-        QVERIFY(Form6::exists());
+        QVERIFY(!commands->isVisible() && Form6::exists());
         QCOMPARE(commands->text(), QString("name Visor"));
-    }
-
-    void failedSave_keepsTheDialogOpenAndSaysWhy_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("empty name") << ""
-                                    << "no file name";
-        QTest::newRow("a folder in the file's place") << "taken"
-                                                      << "a folder";
-        QTest::newRow("missing folder") << "gone/x.cfg"
-                                        << "does not exist";
-        QTest::newRow("a line break") << "a\nb.cfg"
-                                      << "the name holds a control character";
-        QTest::newRow("a tab") << "a\tb.cfg"
-                               << "the name holds a control character";
-        QTest::newRow("300 characters") << QString(300, u'n') << "The path is too long";
-    }
-    void failedSave_keepsTheDialogOpenAndSaysWhy() {
-        QFETCH(QString, name);
-        QFETCH(QString, reason);
-        QVERIFY(QDir(startFolder_.path()).mkpath("taken"));
-        const QStringList before = QDir(startFolder_.path()).entryList(QDir::AllEntries);
-        text1()->setText(name);
-        save();
-        QVERIFY(form_->isVisible());
-        QCOMPARE(messages_.size(), 1);
-        QVERIFY2(messages_[0].startsWith("Cannot write file " +
-                                         QDir::toNativeSeparators(form_->Dir1()->path())),
-                 qPrintable(messages_[0]));
-        QVERIFY2(messages_[0].contains(reason), qPrintable(messages_[0]));
-        QCOMPARE(QDir(startFolder_.path()).entryList(QDir::AllEntries), before);
     }
 
     // Sets in use whose names a script cannot hold are listed when the dialog is shown; the save
     // still writes the script.
     void setsAScriptCannotName_areListedWithoutBlockingTheSave() {
-        const auto* label = form_->findChild<QLabel*>("lblUnnamedSets");
-        QVERIFY(label->isHidden());
-        for (const char* name : {"a.set", "graphics✓.set", "x\ty.set"}) {
-            QVERIFY(test::writeFile(
-                programFolder_.filePath(QString::fromUtf8("config/") + QString::fromUtf8(name)),
-                {}));
+        for (const QString name : {"a.set", "graphics✓.set", "x\ty.set"}) {
+            QVERIFY(test::writeFile(programFolder_.filePath("config/" + name), {}));
         }
-        Form2* picker = Form2::instance();
-        picker->pointFileListAt(programfolder::configDirectory());
-        for (int i = 0; i < picker->File1()->count(); ++i) {
-            picker->File1()->setSelected(i, true);
-        }
+        FileListBox* sets = Form2::instance()->File1();
+        Form2::instance()->pointFileListAt(programfolder::configDirectory());
+        const auto selectAll = [sets](bool on) {
+            for (int i = 0; i < sets->count(); ++i) {
+                sets->setSelected(i, on);
+            }
+        };
+        selectAll(true);
         form_->hide();
         form_->show();
+        const auto* label = form_->findChild<QLabel*>("lblUnnamedSets");
         QCOMPARE(label->text(),
                  QString::fromUtf8("graphics✓.set cannot be named in the script: it will not be "
                                    "loaded again.\nx\ty.set cannot be named in the script: it "
@@ -256,9 +229,7 @@ private Q_SLOTS:
         text1()->setText("kept.cfg");
         save();
         QVERIFY(messages_.isEmpty() && QFile::remove(startFolder_.filePath("kept.cfg")));
-        for (int i = 0; i < picker->File1()->count(); ++i) {
-            picker->File1()->setSelected(i, false);
-        }
+        selectAll(false);
         form_->show();
         QVERIFY(label->isHidden());
     }
@@ -294,7 +265,9 @@ private Q_SLOTS:
         const QString root = ready ? drive.path() : "/no-such-drive";
         const QString folder = form_->Dir1()->path();
         form_->Drive1()->setDrives({QDir::rootPath(), root});
-        pickDrive(root);
+        const int row = form_->Drive1()->findData(root);
+        form_->Drive1()->setCurrentIndex(row);
+        Q_EMIT form_->Drive1()->activated(row);
         QCOMPARE(form_->Dir1()->path(), ready ? QDir(root).canonicalPath() : folder);
         QCOMPARE(form_->File1()->itemName(0), QString(ready ? "on-drive.cfg" : "NoName.cfg"));
         if (!ready) {
