@@ -25,14 +25,6 @@ private:
                                 test::crlfLines({"BINDING", "S", name, "bind *x", ""})));
     }
 
-    static QStringList bindingNames() {
-        QStringList names;
-        for (int i = 0; i < programTables().Bindings.Count(); ++i) {
-            names << programTables().Bindings[i].Name;
-        }
-        return names;
-    }
-
     // The items drawn dimmed with "(in use)".
     static QStringList markedInUse(Form7* dialog) {
         QStringList names;
@@ -54,27 +46,29 @@ private Q_SLOTS:
 
     void cleanup() { discardAllWindows(); }
 
+    // OK, Enter in the list and a double click on an item each add the chosen set, unless it is in
+    // use already or missing from the first dialog's list; the dialog hides either way.
     void ok_addsASetOnlyWhenItIsListedAndNotInUse_data() {
         QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QStringList>("inUse");
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<bool>("byEnter");  // OK pressed with Enter in the list
-        QTest::newRow("a set in use already loads nothing")
-            << "a.set" << QStringList{"a.set"} << QStringList{"a1"} << false;
-        QTest::newRow("a new set is marked in use and appended")
-            << "b.set" << QStringList{"a.set", "b.set"} << QStringList{"a1", "b1"} << false;
-        QTest::newRow("Enter adds a set as OK does")
-            << "b.set" << QStringList{"a.set", "b.set"} << QStringList{"a1", "b1"} << true;
-        QTest::newRow("nothing chosen only hides")
-            << "" << QStringList{"a.set"} << QStringList{"a1"} << false;
-        QTest::newRow("a set written after the sets were picked loads nothing")
-            << "c.set" << QStringList{"a.set"} << QStringList{"a1"} << false;
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("added");
+        QTest::newRow("a set in use already loads nothing") << "a.set"
+                                                            << "OK" << false;
+        QTest::newRow("a new set is marked in use and appended") << "b.set"
+                                                                 << "OK" << true;
+        QTest::newRow("Enter adds a set as OK does") << "b.set"
+                                                     << "Enter" << true;
+        QTest::newRow("a double click adds a set as OK does") << "b.set"
+                                                              << "double" << true;
+        QTest::newRow("nothing chosen only hides") << ""
+                                                   << "OK" << false;
+        QTest::newRow("a set written after the sets were picked loads nothing") << "c.set"
+                                                                                << "OK" << false;
     }
     void ok_addsASetOnlyWhenItIsListedAndNotInUse() {
         QFETCH(QString, chosen);
-        QFETCH(QStringList, inUse);
-        QFETCH(QStringList, entries);
-        QFETCH(bool, byEnter);
+        QFETCH(QString, how);
+        QFETCH(bool, added);
         // A config started from a.set, then c.set written into the config directory.
         Form2* picker = Form2::instance();
         picker->pointFileListAt(programfolder::configDirectory());
@@ -85,24 +79,31 @@ private Q_SLOTS:
         Form7* dialog = Form7::instance();
         dialog->pointFileListAt(programfolder::configDirectory());
         dialog->show();
-        for (int i = 0; i < dialog->File1()->count(); ++i) {
-            dialog->File1()->setSelected(i, dialog->File1()->itemName(i) == chosen);
+        FileListBox* list = dialog->File1();
+        for (int i = 0; i < list->count(); ++i) {
+            list->setSelected(i, list->itemName(i) == chosen);
         }
         QCOMPARE(markedInUse(dialog), QStringList{"a.set"});
-        if (byEnter) {
-            QTest::keyClick(dialog->File1(), Qt::Key_Return);
+        if (how == "Enter") {
+            QTest::keyClick(list, Qt::Key_Return);
+        } else if (how == "double") {
+            const QRect item = list->visualItemRect(list->findItems(chosen, Qt::MatchExactly)[0]);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, item.center());
         } else {
             QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         }
 
+        const QStringList inUse = added ? QStringList{"a.set", chosen} : QStringList{"a.set"};
         QVERIFY(!dialog->isVisible());
         QCOMPARE(Form2::instance()->gameSetsInUse(), inUse);
-        QCOMPARE(bindingNames(), entries);
-        QCOMPARE(Form3::instance()->TreeView1()->nodes().count(), entries.size() + 1);
+        QCOMPARE(test::treeShape(Form3::instance()->TreeView1()->nodes()),
+                 added ? "1:S/1(2:a1/3,3:b1/3)" : "1:S/1(2:a1/3)");
+        QCOMPARE(programTables().Bindings.Count(), added ? 2 : 1);
         // Opened again, the list marks the sets in use now; the names stay the files' names.
         dialog->pointFileListAt(programfolder::configDirectory());
         QCOMPARE(markedInUse(dialog), inUse);
-        QCOMPARE(dialog->File1()->itemName(0), QString("a.set"));
+        QCOMPARE(list->itemName(0), QString("a.set"));
         QFile::remove(programFolder_.filePath("config/c.set"));
     }
 };

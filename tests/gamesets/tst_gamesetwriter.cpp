@@ -16,10 +16,8 @@ namespace {
 void appendEntries(GameSetTables& tables, const QList<QStringList>& entries) {
     for (const QStringList& e : entries) {
         if (e[0] == "SELECTIONS") {
-            SelectionEntry entry{e[1], e[2], e[3], e[4], {}, 0, "chosen"};
-            for (const QString& option : e.mid(5)) {
-                entry.Options[static_cast<std::size_t>(entry.OptionCount++)] = option;
-            }
+            SelectionEntry entry{e[1], e[2], e[3], e[4], {}, std::int16_t(e.size() - 5), "chosen"};
+            std::copy(e.begin() + 5, e.end(), entry.Options.begin());
             tables.Selections.append(entry);
         } else if (e[0] == "SWITCH") {
             tables.Switches.append({e[1], e[2], e[3], e[4], "1"});
