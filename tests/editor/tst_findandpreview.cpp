@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <array>
 
 #include "editor/Form3.h"
 #include "gamesets/Form2.h"
@@ -40,7 +41,12 @@ private:
     }
     TreeView* tree() { return form_->TreeView1(); }
     QLineEdit* find() { return control<QLineEdit>("txtFind"); }
-    QPlainTextEdit* preview() { return control<QPlainTextEdit>("txtPreview"); }
+
+    // Writes a game set whose lines are given joined by '|'.
+    void writeSet(const char* name, const QString& lines) {
+        QVERIFY(test::writeFile(programFolder_.filePath(QStringLiteral("config/") + name),
+                                test::crlfLines(lines.split(u'|'))));
+    }
 
     // Opens the editor on the named sets, as the picker's OK does.
     void openEditor(const QStringList& sets) {
@@ -82,16 +88,28 @@ private:
                           tree()->nodeRect(number).center());
     }
 
-    // The node's note and whether it is bold: "= 110 bold".
-    QString mark(int number) {
-        const QModelIndex index = static_cast<NodeTreeModel*>(tree()->model())->indexOfNode(number);
-        return index.data(kNodeNoteRole).toString() +
-               (index.data(Qt::FontRole).value<QFont>().bold() ? " bold" : "");
+    // Clicks the first node of the Name and types a value into its Binding.
+    void bind(const QString& name, const QString& value) {
+        clickNode(node(name));
+        control<QLineEdit>("Text1")->setText(value);
+    }
+
+    // The notes of an entry's node and of its section's, "bold" after a bold one:
+    // "= 110 bold, 1 of 2 set".
+    QString marks(const QString& entry, const QString& section) {
+        const auto* model = static_cast<NodeTreeModel*>(tree()->model());
+        QStringList out;
+        for (const QString& text : {entry, section}) {
+            const QModelIndex index = model->indexOfNode(node(text));
+            out << index.data(kNodeNoteRole).toString() +
+                       (index.data(Qt::FontRole).value<QFont>().bold() ? " bold" : "");
+        }
+        return out.join(", ");
     }
 
     // The preview's text as the bytes of a file.
     QByteArray previewBytes() {
-        QString text = preview()->document()->toRawText();
+        QString text = control<QPlainTextEdit>("txtPreview")->document()->toRawText();
         text.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
         return textfile::encode(text);
     }
@@ -100,37 +118,14 @@ private Q_SLOTS:
     void initTestCase() {
         programfolder::setOverride(programFolder_.path());
         setEndProgramHandler([] {});
-        QVERIFY(test::writeFile(programFolder_.filePath("config/mouse.set"),
-                                test::crlfLines({"SELECTIONS",
-                                                 "Mouse",
-                                                 "Sensitivity",
-                                                 "sensitivity *x",
-                                                 "How fast the view turns",
-                                                 "SELECT",
-                                                 "3",
-                                                 "END",
-                                                 "",
-                                                 "SWITCH",
-                                                 "Mouse",
-                                                 "Invert mouse",
-                                                 "m_pitch *x",
-                                                 "Upside down",
-                                                 "",
-                                                 "BINDING",
-                                                 "Sound",
-                                                 "Volume",
-                                                 "s_volume *x",
-                                                 "Loudness",
-                                                 "",
-                                                 "BINDING",
-                                                 "Moves",
-                                                 "Jump",
-                                                 "bind *x +moveup",
-                                                 "Leaves the ground"})));
-        QVERIFY(test::writeFile(
-            programFolder_.filePath("config/more.set"),
-            test::crlfLines({"BINDING", "Moves", "Jump", "bind *x +moveup", "Again", "", "BINDING",
-                             "Extra", "Jump", "bind *x +jump2", "Another jump"})));
+        writeSet("mouse.set",
+                 "SELECTIONS|Mouse|Sensitivity|sensitivity *x|How fast the view turns|SELECT|3|END|"
+                 "|SWITCH|Mouse|Invert mouse|m_pitch *x|Upside down|"
+                 "|BINDING|Sound|Volume|s_volume *x|Loudness|"
+                 "|BINDING|Moves|Jump|bind *x +moveup|Leaves the ground");
+        writeSet("more.set",
+                 "BINDING|Moves|Jump|bind *x +moveup|Again|"
+                 "|BINDING|Extra|Jump|bind *x +jump2|Another jump");
     }
 
     void cleanup() { discardAllWindows(); }
@@ -140,18 +135,15 @@ private Q_SLOTS:
     void find_showsMatchesWithTheirSections_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("name, any case") << "SENS"
-                                        << "Mouse(Sensitivity)";
-        QTest::newRow("command") << "m_pitch"
-                                 << "Mouse(Invert mouse)";
-        QTest::newRow("comment") << "loud"
-                                 << "Sound(Volume)";
-        QTest::newRow("section") << "sound"
-                                 << "Sound(Volume)";
-        QTest::newRow("same names") << "jump"
-                                    << "Moves(Jump Jump) Extra(Jump)";
-        QTest::newRow("nothing") << "zzz"
-                                 << "";
+        for (const auto& [row, typed, shown] :
+             {std::array<const char*, 3>{"name, any case", "SENS", "Mouse(Sensitivity)"},
+              {"command", "m_pitch", "Mouse(Invert mouse)"},
+              {"comment", "loud", "Sound(Volume)"},
+              {"section", "sound", "Sound(Volume)"},
+              {"same names", "jump", "Moves(Jump Jump) Extra(Jump)"},
+              {"nothing", "zzz", ""}}) {
+            QTest::newRow(row) << QString(typed) << QString(shown);
+        }
     }
     void find_showsMatchesWithTheirSections() {
         QFETCH(QString, typed);
@@ -191,83 +183,40 @@ private Q_SLOTS:
         QCOMPARE(tree()->selectedNode(), node("Jump", nth));
         QCOMPARE(control<QLabel>("Label3")->text(), QString("Again"));  // the first "Jump" loaded
         control<QLineEdit>("Text1")->setText("SPACE");
-        QCOMPARE(test::entryValues(programTables()),
-                 QStringList({"Jump=SPACE", "Jump=SPACE", "Jump=SPACE"}));
+        QCOMPARE(test::entryValues(programTables()), QStringList(3, "Jump=SPACE"));
     }
 
-    // The marks follow each way a value or an entry changes.
-    void marks_followEveryChange_data() {
-        QTest::addColumn<QString>("change");
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("entryMark");
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("sectionMark");
-        QTest::newRow("typed") << "typed"
-                               << "Sensitivity"
-                               << "= 110 bold"
-                               << "Mouse"
-                               << "1 of 2 set";
-        QTest::newRow("cleared") << "cleared"
-                                 << "Sensitivity"
-                                 << ""
-                                 << "Mouse"
-                                 << "";
-        QTest::newRow("ticked") << "ticked"
-                                << "Invert mouse"
-                                << "= 1 bold"
-                                << "Mouse"
-                                << "1 of 2 set";
-        QTest::newRow("script opened") << "opened"
-                                       << "Sensitivity"
-                                       << "= 3 bold"
-                                       << "Mouse"
-                                       << "1 of 2 set";
-        QTest::newRow("set added") << "added"
-                                   << "Jump"
-                                   << "= SPACE bold"
-                                   << "Moves"
-                                   << "2 of 2 set";
-    }
+    // The marks of an entry and of its section follow each way a value or an entry changes;
+    // every step changes the section's count, so a count kept from before would show.
     void marks_followEveryChange() {
-        QFETCH(QString, change);
-        QFETCH(QString, entry);
-        QFETCH(QString, entryMark);
-        QFETCH(QString, section);
-        QFETCH(QString, sectionMark);
         openEditor({"mouse.set"});
-        if (change == "typed" || change == "cleared") {
-            clickNode(node("Sensitivity"));
-            control<QComboBox>("Combo1")->setEditText("110");
-            QTRY_COMPARE(mark(node("Sensitivity")), QString("= 110 bold"));
-            if (change == "cleared") {
-                control<QComboBox>("Combo1")->setEditText("");
-            }
-        } else if (change == "ticked") {
-            clickNode(node("Invert mouse"));
-            control<CheckBox>("Check1")->click();
-        } else if (change == "opened") {
-            const QString path = scripts_.filePath("opened.cfg");
-            QVERIFY(
-                test::writeFile(path, test::crlfLines({"//LOAD mouse.set", "", "sensitivity 3"})));
-            QVERIFY(editExistingConfigFile(path));
-        } else {
-            clickNode(node("Jump"));
-            control<QLineEdit>("Text1")->setText("SPACE");
-            QTRY_COMPARE(mark(node(section)), QString("1 of 1 set"));
-            Form7* adder = Form7::instance();
-            adder->pointFileListAt(programfolder::configDirectory());
-            adder->File1()->setCurrentItem(
-                adder->File1()->findItems("more.set", Qt::MatchExactly).value(0));
-            QCOMPARE(adder->File1()->fileName(), QString("more.set"));
-            QTest::mouseClick(adder->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-        }
-        QTRY_COMPARE(mark(node(section)), sectionMark);
-        QCOMPARE(mark(node(entry)), entryMark);
-        QCOMPARE(tree()->nodes().text(node(entry)), entry);
+        QTRY_COMPARE(marks("Sensitivity", "Mouse"), QString(", "));
+        const QString script = scripts_.filePath("opened.cfg");
+        QVERIFY(
+            test::writeFile(script, test::crlfLines({"//LOAD mouse.set", "", "sensitivity 3"})));
+        QVERIFY(editExistingConfigFile(script));
+        QTRY_COMPARE(marks("Sensitivity", "Mouse"), QString("= 3 bold, 1 of 2 set"));
+        clickNode(node("Sensitivity"));
+        control<QComboBox>("Combo1")->setEditText("");
+        QTRY_COMPARE(marks("Sensitivity", "Mouse"), QString(", "));
+        control<QComboBox>("Combo1")->setEditText("110");
+        QTRY_COMPARE(marks("Sensitivity", "Mouse"), QString("= 110 bold, 1 of 2 set"));
+        clickNode(node("Invert mouse"));
+        control<CheckBox>("Check1")->click();
+        QTRY_COMPARE(marks("Invert mouse", "Mouse"), QString("= 1 bold, 2 of 2 set"));
+        bind("Jump", "SPACE");
+        QTRY_COMPARE(marks("Jump", "Moves"), QString("= SPACE bold, 1 of 1 set"));
+        Form7* adder = Form7::instance();
+        adder->pointFileListAt(programfolder::configDirectory());
+        adder->File1()->setCurrentItem(
+            adder->File1()->findItems("more.set", Qt::MatchExactly).value(0));
+        QTest::mouseClick(adder->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QTRY_COMPARE(marks("Jump", "Moves"), QString("= SPACE bold, 2 of 2 set"));
     }
 
     // The preview holds the bytes "Save" then writes, with the comments choice of the save
-    // dialog, unticked while it was never opened.
+    // dialog, unticked while it was never opened; the lines of the entry on the panel are marked,
+    // and only they.
     void preview_isWhatSaveWrites_data() {
         QTest::addColumn<int>("comments");  // -1: the save dialog not opened before
         QTest::newRow("dialog never opened") << -1;
@@ -277,36 +226,27 @@ private Q_SLOTS:
     void preview_isWhatSaveWrites() {
         QFETCH(int, comments);
         openEditor({"mouse.set"});
-        clickNode(node("Volume"));
-        control<QLineEdit>("Text1")->setText("5");
+        clickNode(node("Sensitivity"));
+        control<QComboBox>("Combo1")->setEditText("3");
+        bind("Volume", "5");
         Form6::instance()->setText("echo hi");
-        Form5* saver = nullptr;
         if (comments >= 0) {
-            saver = Form5::instance();
-            saver->findChild<CheckBox*>("Check1")->setValue(static_cast<std::int16_t>(comments));
+            Form5::instance()->findChild<CheckBox*>("Check1")->setValue(
+                static_cast<std::int16_t>(comments));
         }
-        QTRY_VERIFY(previewBytes().contains("s_volume 5\r\n"));
-        QTRY_VERIFY(previewBytes().contains("echo hi\r\n"));
+        for (const char* line : {"s_volume 5\r\n", "sensitivity 3\r\n", "echo hi\r\n"}) {
+            QTRY_VERIFY2(previewBytes().contains(line), line);
+        }
         const QByteArray shown = previewBytes();
-        saver = Form5::instance();
+        QCOMPARE(shown.contains("// Loudness"), comments == CheckBox::kChecked);
+        const auto marked = control<QPlainTextEdit>("txtPreview")->extraSelections();
+        QCOMPARE(marked.size(), 1);
+        QCOMPARE(marked.first().cursor.block().text(), QString("s_volume 5"));
+        Form5* saver = Form5::instance();
         QVERIFY(saver->Dir1()->setPath(scripts_.path()));
         saver->findChild<QLineEdit*>("Text1")->setText("saved.cfg");
         QTest::mouseClick(saver->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         QCOMPARE(test::readFile(scripts_.filePath("saved.cfg")), shown);
-        QCOMPARE(shown.contains("// Loudness"), comments == CheckBox::kChecked);
-    }
-
-    // The lines of the entry on the panel are marked, and only they.
-    void preview_marksTheShownEntrysLines() {
-        openEditor({"mouse.set"});
-        clickNode(node("Sensitivity"));
-        control<QComboBox>("Combo1")->setEditText("3");
-        clickNode(node("Volume"));
-        control<QLineEdit>("Text1")->setText("5");
-        QTRY_VERIFY(previewBytes().contains("s_volume 5\r\nsensitivity 3\r\n"));
-        const QList<QTextEdit::ExtraSelection> marked = preview()->extraSelections();
-        QCOMPARE(marked.size(), 1);
-        QCOMPARE(marked.first().cursor.block().text(), QString("s_volume 5"));
     }
 };
 

@@ -87,22 +87,6 @@ private:
         return {};
     }
 
-    // Every entry's value: the Selections', then the Switches', then the Bindings'.
-    static QStringList values() {
-        const GameSetTables& tables = programTables();
-        QStringList out;
-        for (int i = 0; i < tables.Selections.Count(); ++i) {
-            out << tables.Selections[i].Choice;
-        }
-        for (int i = 0; i < tables.Switches.Count(); ++i) {
-            out << tables.Switches[i].State;
-        }
-        for (int i = 0; i < tables.Bindings.Count(); ++i) {
-            out << tables.Bindings[i].Value;
-        }
-        return out;
-    }
-
 private Q_SLOTS:
     void init() {
         setEndProgramHandler([this] { ++programEnds_; });
@@ -137,10 +121,10 @@ private Q_SLOTS:
         for (int i = 0; i < kinds.size(); ++i) {
             addEntry(kinds[i], "X", QStringLiteral("e%1").arg(i), QString::number(i));
         }
-        const QStringList before = values();
+        const QStringList before = test::entryValues(programTables());
         clickNode("X");
         QCOMPARE(shownPanel(), shown);
-        QCOMPARE(values(), before);
+        QCOMPARE(test::entryValues(programTables()), before);
     }
 
     // Edits store nothing while no node is selected, nor while the selected node names no entry.
@@ -155,7 +139,7 @@ private Q_SLOTS:
         clickNode("S");
         QCOMPARE(shownPanel(), QStringLiteral("Binding / Setting: fires = "));
         text1()->setText("MOUSE1");
-        QCOMPARE(values(), QStringList(3, QString()));
+        QCOMPARE(test::entryValues(programTables()), QStringList());
         // A section node whose text is an entry's name shows that entry.
         QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, tree()->nodeRect(1).center());
         QCOMPARE(shownPanel(), QStringLiteral("Switch: named like a section = 2"));
@@ -213,9 +197,12 @@ private Q_SLOTS:
         } else {
             text1()->setText("1");
         }
-        QStringList expected(9, "old");
-        expected[kind * 3] = expected[kind * 3 + 1] = "1";
-        QCOMPARE(values(), expected);
+        QStringList expected;  // Bindings, then Switches, then Selections
+        for (const int k : {kBinding, kSwitch, kSelection}) {
+            const QString value = k == kind ? "1" : "old";
+            expected << "X=" + value << "X=" + value << "Y=old";
+        }
+        QCOMPARE(test::entryValues(programTables()), expected);
     }
 
     void releasingAKey_showsTheEntryUnderTheNewSelection() {
