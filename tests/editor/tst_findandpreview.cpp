@@ -9,12 +9,12 @@
 #include <array>
 
 #include "editor/Form3.h"
-#include "gamesets/Form2.h"
 #include "gamesets/Form7.h"
 #include "menu/ExistingConfig.h"
 #include "model/GameSetTables.h"
 #include "output/Form5.h"
 #include "output/Form6.h"
+#include "support/EditorSupport.h"
 #include "support/TestSupport.h"
 #include "ui/CheckBox.h"
 #include "ui/FileListBox.h"
@@ -48,16 +48,9 @@ private:
                                 test::crlfLines(lines.split(u'|'))));
     }
 
-    // Opens the editor on the named sets, as the picker's OK does.
     void openEditor(const QStringList& sets) {
-        Form2* picker = Form2::instance();
-        picker->pointFileListAt(programfolder::configDirectory());
-        for (int i = 0; i < picker->File1()->count(); ++i) {
-            picker->File1()->setSelected(i, sets.contains(picker->File1()->itemName(i)));
-        }
-        QTest::mouseClick(picker->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QVERIFY(test::openEditorOn(sets));
         form_ = Form3::instance();
-        QVERIFY(QTest::qWaitForWindowExposed(form_));
     }
 
     // The rows on show, sections with their entries in brackets: "Mouse(Sensitivity)".
@@ -82,11 +75,7 @@ private:
         return 0;
     }
 
-    void clickNode(int number) {
-        tree()->expandAll();
-        QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {},
-                          tree()->nodeRect(number).center());
-    }
+    void clickNode(int number) { test::clickNode(*tree(), number); }
 
     // Clicks the first node of the Name and types a value into its Binding.
     void bind(const QString& name, const QString& value) {

@@ -7,12 +7,11 @@
 #include <QTest>
 
 #include "editor/Form3.h"
-#include "gamesets/Form2.h"
 #include "model/GameSetTables.h"
 #include "output/ConfigWriter.h"
+#include "support/EditorSupport.h"
 #include "support/TestSupport.h"
 #include "ui/CheckBox.h"
-#include "ui/FileListBox.h"
 #include "ui/KeyCaptureButton.h"
 #include "ui/ProgramControl.h"
 #include "ui/ProgramFolder.h"
@@ -46,21 +45,13 @@ private:
     }
 
     void openEditor() {
-        Form2* picker = Form2::instance();
-        picker->pointFileListAt(programfolder::configDirectory());
-        for (int i = 0; i < picker->File1()->count(); ++i) {
-            picker->File1()->setSelected(i, true);
-        }
-        QTest::mouseClick(picker->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QVERIFY(test::openEditorOn({"a.set", "b.set"}));
         form_ = Form3::instance();
-        QVERIFY(QTest::qWaitForWindowExposed(form_));
         tree()->expandAll();
     }
 
     void clickNode(const QString& text) {
-        const int number = tree()->nodes().firstNodeWithText(text);
-        QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {},
-                          tree()->nodeRect(number).center());
+        test::clickNode(*tree(), tree()->nodes().firstNodeWithText(text));
         QCOMPARE(tree()->selectedText(), text);
     }
 
