@@ -5,7 +5,7 @@
 #include <QList>
 #include <algorithm>
 
-#include "ui/TextFile.h"
+#include "files/TextFile.h"
 
 namespace scriptloom::bench {
 

@@ -11,16 +11,16 @@
 
 #include "BenchSupport.h"
 #include "editor/Form3.h"
+#include "files/ProgramFolder.h"
+#include "files/TextFile.h"
 #include "menu/ConfigScriptReader.h"
 #include "menu/ExistingConfig.h"
 #include "model/GameSetLoader.h"
 #include "model/GameSetTables.h"
+#include "model/NodeTree.h"
 #include "output/ConfigWriter.h"
 #include "output/Form6.h"
 #include "ui/DefaultInstance.h"
-#include "ui/NodeTree.h"
-#include "ui/ProgramFolder.h"
-#include "ui/TextFile.h"
 
 using namespace scriptloom;
 

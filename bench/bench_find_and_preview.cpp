@@ -15,8 +15,8 @@
 #include "BenchSupport.h"
 #include "editor/Form3.h"
 #include "editor/GameSetLoading.h"
+#include "files/TextFile.h"
 #include "model/GameSetTables.h"
-#include "ui/TextFile.h"
 #include "ui/TreeView.h"
 
 using namespace scriptloom;

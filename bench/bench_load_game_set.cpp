@@ -11,11 +11,11 @@
 #include "BenchSupport.h"
 #include "editor/Form3.h"
 #include "editor/GameSetLoading.h"
+#include "files/TextFile.h"
 #include "model/GameSetLoader.h"
 #include "model/GameSetTables.h"
+#include "model/NodeTree.h"
 #include "ui/DefaultInstance.h"
-#include "ui/NodeTree.h"
-#include "ui/TextFile.h"
 #include "ui/TreeView.h"
 
 using namespace scriptloom;

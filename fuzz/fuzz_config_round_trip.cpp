@@ -16,10 +16,10 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "files/TextFile.h"
 #include "menu/ConfigScriptReader.h"
 #include "model/GameSetTables.h"
 #include "output/ConfigWriter.h"
-#include "ui/TextFile.h"
 
 using namespace scriptloom;
 

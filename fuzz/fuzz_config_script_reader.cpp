@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "files/TextFile.h"
 #include "menu/ConfigScriptReader.h"
 #include "model/GameSetLoader.h"
 #include "model/GameSetTables.h"
+#include "model/NodeTree.h"
 #include "model/TreeAdder.h"
-#include "ui/NodeTree.h"
-#include "ui/TextFile.h"
 
 using namespace scriptloom;
 

@@ -6,8 +6,8 @@
 
 #include "model/GameSetLoader.h"
 #include "model/GameSetTables.h"
+#include "model/NodeTree.h"
 #include "model/TreeAdder.h"
-#include "ui/NodeTree.h"
 
 using namespace scriptloom;
 

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <optional>
 
+#include "files/TextFile.h"
 #include "menu/CommandTemplates.h"
 #include "model/GameSetTables.h"
 #include "support/TemplateScan.h"
-#include "ui/TextFile.h"
 
 using namespace scriptloom;
 

@@ -11,6 +11,8 @@
 #include <algorithm>
 
 #include "editor/ValueHistory.h"
+#include "files/ProgramFolder.h"
+#include "files/TextFile.h"
 #include "gamesets/Form2.h"
 #include "gamesets/Form4.h"
 #include "gamesets/Form7.h"
@@ -26,8 +28,6 @@
 #include "ui/ImageList.h"
 #include "ui/ModelEvents.h"
 #include "ui/ProgramControl.h"
-#include "ui/ProgramFolder.h"
-#include "ui/TextFile.h"
 #include "ui_Form3.h"
 
 namespace scriptloom {

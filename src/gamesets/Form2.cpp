@@ -6,11 +6,11 @@
 
 #include "editor/Form3.h"
 #include "editor/GameSetLoading.h"
+#include "files/ProgramFolder.h"
 #include "gamesets/GameSetList.h"
 #include "menu/MenuActions.h"
 #include "ui/FileListBox.h"
 #include "ui/ProgramControl.h"
-#include "ui/ProgramFolder.h"
 #include "ui/TreeView.h"
 #include "ui_Form2.h"
 

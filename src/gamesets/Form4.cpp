@@ -3,13 +3,13 @@
 #include <QDir>
 
 #include "editor/Form3.h"
+#include "files/ProgramFolder.h"
 #include "gamesets/EntryEditing.h"
 #include "gamesets/GameSetName.h"
 #include "gamesets/GameSetWriter.h"
 #include "model/GameSetTables.h"
 #include "ui/MessageBox.h"
 #include "ui/ModelEvents.h"
-#include "ui/ProgramFolder.h"
 #include "ui/TreeView.h"
 #include "ui_Form4.h"
 

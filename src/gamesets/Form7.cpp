@@ -4,10 +4,10 @@
 #include <QStyledItemDelegate>
 
 #include "editor/GameSetLoading.h"
+#include "files/ProgramFolder.h"
 #include "gamesets/Form2.h"
 #include "gamesets/GameSetList.h"
 #include "ui/FileListBox.h"
-#include "ui/ProgramFolder.h"
 #include "ui_Form7.h"
 
 namespace scriptloom {

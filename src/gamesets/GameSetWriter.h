@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "ui/TextFile.h"
+#include "files/TextFile.h"
 
 namespace scriptloom {
 

@@ -1,9 +1,9 @@
 #include "menu/ConfigScriptReader.h"
 
+#include "files/TextFile.h"
 #include "menu/CommandTemplates.h"
 #include "model/GameSetTables.h"
 #include "model/ValueStore.h"
-#include "ui/TextFile.h"
 
 namespace scriptloom {
 

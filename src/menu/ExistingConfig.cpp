@@ -8,6 +8,8 @@
 
 #include "editor/Form3.h"
 #include "editor/GameSetLoading.h"
+#include "files/ProgramFolder.h"
+#include "files/TextFile.h"
 #include "gamesets/Form2.h"
 #include "menu/ConfigScriptReader.h"
 #include "model/GameSetTables.h"
@@ -17,8 +19,6 @@
 #include "ui/MessageBox.h"
 #include "ui/ModelEvents.h"
 #include "ui/ProgramControl.h"
-#include "ui/ProgramFolder.h"
-#include "ui/TextFile.h"
 #include "ui/TreeView.h"
 
 namespace scriptloom {

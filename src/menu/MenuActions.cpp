@@ -2,14 +2,14 @@
 
 #include <QTimer>
 
+#include "files/GameFolder.h"
+#include "files/ProgramFolder.h"
 #include "gamesets/Form2.h"
 #include "menu/ExistingConfig.h"
 #include "menu/Form1.h"
 #include "menu/MenuState.h"
 #include "menu/MenuTexts.h"
-#include "ui/GameFolder.h"
 #include "ui/InputBox.h"
-#include "ui/ProgramFolder.h"
 
 namespace scriptloom {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/Numbers.h"
+#include "files/Numbers.h"
 
 namespace scriptloom {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ui/Numbers.h"
+#include "files/Numbers.h"
 
 namespace scriptloom {
 

@@ -2,10 +2,10 @@
 
 #include <QDir>
 
+#include "files/TextFile.h"
 #include "model/GameSetTables.h"
 #include "model/LoadDiagnosis.h"
 #include "model/TreeAdder.h"
-#include "ui/TextFile.h"
 
 namespace scriptloom {
 

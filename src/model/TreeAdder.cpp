@@ -1,6 +1,6 @@
 #include "model/TreeAdder.h"
 
-#include "ui/NodeTree.h"
+#include "model/NodeTree.h"
 
 namespace scriptloom {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "files/TextFile.h"
 #include "model/GameSetTables.h"
 #include "model/Placeholder.h"
-#include "ui/TextFile.h"
 
 namespace scriptloom {
 

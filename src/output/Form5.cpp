@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 
+#include "files/GameFolder.h"
+#include "files/TextFile.h"
 #include "gamesets/Form2.h"
 #include "model/GameSetTables.h"
 #include "output/ConfigWriter.h"
@@ -14,10 +16,8 @@
 #include "ui/DriveListBox.h"
 #include "ui/FileListBox.h"
 #include "ui/FolderListBox.h"
-#include "ui/GameFolder.h"
 #include "ui/MessageBox.h"
 #include "ui/ModelEvents.h"
-#include "ui/TextFile.h"
 #include "ui_Form5.h"
 
 namespace scriptloom {

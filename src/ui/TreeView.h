@@ -5,7 +5,7 @@
 #include <QTreeView>
 #include <functional>
 
-#include "ui/NodeTree.h"
+#include "model/NodeTree.h"
 
 namespace scriptloom {
 

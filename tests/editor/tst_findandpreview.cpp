@@ -9,6 +9,8 @@
 #include <array>
 
 #include "editor/Form3.h"
+#include "files/ProgramFolder.h"
+#include "files/TextFile.h"
 #include "gamesets/Form7.h"
 #include "menu/ExistingConfig.h"
 #include "model/GameSetTables.h"
@@ -20,8 +22,6 @@
 #include "ui/FileListBox.h"
 #include "ui/FolderListBox.h"
 #include "ui/ProgramControl.h"
-#include "ui/ProgramFolder.h"
-#include "ui/TextFile.h"
 #include "ui/TreeView.h"
 
 using namespace scriptloom;

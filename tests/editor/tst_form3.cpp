@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "editor/Form3.h"
+#include "files/ProgramFolder.h"
 #include "gamesets/Form4.h"
 #include "gamesets/Form7.h"
 #include "model/GameSetTables.h"
@@ -17,7 +18,6 @@
 #include "ui/CheckBox.h"
 #include "ui/FileListBox.h"
 #include "ui/ProgramControl.h"
-#include "ui/ProgramFolder.h"
 #include "ui/TreeView.h"
 
 using namespace scriptloom;

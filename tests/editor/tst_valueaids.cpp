@@ -7,6 +7,8 @@
 #include <QTest>
 
 #include "editor/Form3.h"
+#include "files/ProgramFolder.h"
+#include "files/TextFile.h"
 #include "model/GameSetTables.h"
 #include "output/ConfigWriter.h"
 #include "support/EditorSupport.h"
@@ -14,8 +16,6 @@
 #include "ui/CheckBox.h"
 #include "ui/KeyCaptureButton.h"
 #include "ui/ProgramControl.h"
-#include "ui/ProgramFolder.h"
-#include "ui/TextFile.h"
 #include "ui/TreeView.h"
 
 using namespace scriptloom;

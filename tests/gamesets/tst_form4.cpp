@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "editor/Form3.h"
+#include "files/ProgramFolder.h"
 #include "gamesets/Form4.h"
 #include "gamesets/GameSetWriter.h"
 #include "menu/CommandTemplates.h"
@@ -14,7 +15,6 @@
 #include "support/TestSupport.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramControl.h"
-#include "ui/ProgramFolder.h"
 #include "ui/TreeView.h"
 
 using namespace scriptloom;

@@ -3,13 +3,13 @@
 #include <QTest>
 
 #include "editor/Form3.h"
+#include "files/ProgramFolder.h"
 #include "gamesets/Form2.h"
 #include "gamesets/Form7.h"
 #include "model/GameSetTables.h"
 #include "support/TestSupport.h"
 #include "ui/FileListBox.h"
 #include "ui/ProgramControl.h"
-#include "ui/ProgramFolder.h"
 #include "ui/TreeView.h"
 
 using namespace scriptloom;

@@ -4,8 +4,8 @@
 #include "gamesets/GameSetWriter.h"
 #include "model/GameSetLoader.h"
 #include "model/GameSetTables.h"
+#include "model/NodeTree.h"
 #include "support/TestSupport.h"
-#include "ui/NodeTree.h"
 
 using namespace scriptloom;
 

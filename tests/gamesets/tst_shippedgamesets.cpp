@@ -2,13 +2,13 @@
 #include <QHash>
 #include <QTest>
 
+#include "files/TextFile.h"
 #include "menu/ConfigScriptReader.h"
 #include "model/GameSetLoader.h"
 #include "model/GameSetTables.h"
+#include "model/NodeTree.h"
 #include "output/ConfigWriter.h"
 #include "support/TestSupport.h"
-#include "ui/NodeTree.h"
-#include "ui/TextFile.h"
 
 using namespace scriptloom;
 using test::gameSetBlock;

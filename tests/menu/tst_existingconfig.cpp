@@ -8,6 +8,8 @@
 #include <QTest>
 
 #include "editor/Form3.h"
+#include "files/ProgramFolder.h"
+#include "files/TextFile.h"
 #include "gamesets/Form2.h"
 #include "menu/ExistingConfig.h"
 #include "model/GameSetTables.h"
@@ -19,8 +21,6 @@
 #include "ui/FolderListBox.h"
 #include "ui/MessageBox.h"
 #include "ui/ProgramControl.h"
-#include "ui/ProgramFolder.h"
-#include "ui/TextFile.h"
 #include "ui/TreeView.h"
 
 using namespace scriptloom;

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "editor/Form3.h"
+#include "files/ProgramFolder.h"
 #include "gamesets/Form2.h"
 #include "menu/Form1.h"
 #include "menu/MenuLoop.h"
@@ -20,7 +21,6 @@
 #include "ui/MessageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/ProgramControl.h"
-#include "ui/ProgramFolder.h"
 #include "ui/TreeView.h"
 
 using namespace scriptloom;

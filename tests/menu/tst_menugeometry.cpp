@@ -1,8 +1,8 @@
 #include <QTest>
 
+#include "files/Numbers.h"
 #include "menu/MenuGeometry.h"
 #include "menu/MenuTexts.h"
-#include "ui/Numbers.h"
 
 using namespace scriptloom;
 

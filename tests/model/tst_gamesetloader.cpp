@@ -3,12 +3,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "files/TextFile.h"
 #include "model/GameSetLoader.h"
 #include "model/GameSetTables.h"
+#include "model/NodeTree.h"
 #include "model/TreeAdder.h"
 #include "support/TestSupport.h"
-#include "ui/NodeTree.h"
-#include "ui/TextFile.h"
 
 using namespace scriptloom;
 using test::crlfLines;

@@ -1,8 +1,8 @@
 #include <QTest>
 
+#include "model/NodeTree.h"
 #include "model/TreeAdder.h"
 #include "support/TestSupport.h"
-#include "ui/NodeTree.h"
 
 using namespace scriptloom;
 

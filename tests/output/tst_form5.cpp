@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "files/GameFolder.h"
+#include "files/ProgramFolder.h"
 #include "gamesets/Form2.h"
 #include "model/GameSetTables.h"
 #include "output/ConfigWriter.h"
@@ -17,9 +19,7 @@
 #include "ui/DriveListBox.h"
 #include "ui/FileListBox.h"
 #include "ui/FolderListBox.h"
-#include "ui/GameFolder.h"
 #include "ui/MessageBox.h"
-#include "ui/ProgramFolder.h"
 
 using namespace scriptloom;
 

@@ -4,9 +4,9 @@
 #include <QTest>
 
 #include "editor/Form3.h"
+#include "files/ProgramFolder.h"
 #include "gamesets/Form2.h"
 #include "ui/FileListBox.h"
-#include "ui/ProgramFolder.h"
 #include "ui/TreeView.h"
 
 namespace scriptloom::test {

@@ -4,9 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "files/TextFile.h"
 #include "model/GameSetTables.h"
-#include "ui/NodeTree.h"
-#include "ui/TextFile.h"
+#include "model/NodeTree.h"
 
 namespace scriptloom::test {
 

@@ -1,4 +1,4 @@
-#include "ui/NodeTree.h"
+#include "model/NodeTree.h"
 
 namespace scriptloom {
 

@@ -1,4 +1,4 @@
-#include "ui/TextFile.h"
+#include "files/TextFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "ui/GameFolder.h"
+#include "files/GameFolder.h"
 
 #include <QDir>
 #include <QStandardPaths>

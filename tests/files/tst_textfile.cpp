@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "files/TextFile.h"
 #include "support/TestSupport.h"
-#include "ui/TextFile.h"
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
