@@ -2,7 +2,9 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <optional>
 
+#include "model/GameSetTables.h"
 #include "model/KeyNames.h"
 
 namespace scriptloom {
@@ -65,6 +67,24 @@ QString clashLine(const QList<KeyClash>& clashes) {
         named << QStringLiteral("%1 (%2)").arg(clash.name, clash.section);
     }
     return QStringLiteral("Also bound to: ") + named.join(QStringLiteral(", "));
+}
+
+const KeyClashes& currentKeyClashes(const GameSetTables& tables) {
+    struct Built {
+        const GameSetTables* tables;
+        std::uint32_t bindingsRevision;
+        std::uint32_t valuesRevision;
+    };
+    static std::optional<KeyClashes> index;
+    static Built builtFor{};
+    const Built now{&tables, tables.Bindings.revision(), tables.valuesRevision};
+    if (!index || builtFor.tables != now.tables ||
+        builtFor.bindingsRevision != now.bindingsRevision ||
+        builtFor.valuesRevision != now.valuesRevision) {
+        index.emplace(tables.Bindings);
+        builtFor = now;
+    }
+    return *index;
 }
 
 }  // namespace scriptloom

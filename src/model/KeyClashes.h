@@ -11,6 +11,8 @@
 
 namespace scriptloom {
 
+struct GameSetTables;
+
 // Another key Binding bound to the same key.
 struct KeyClash {
     QString name;
@@ -39,6 +41,10 @@ private:
     QHash<QString, QList<std::int16_t>> byKey_;
     QSet<QString> clashingNames_;
 };
+
+// The clash index of these tables as they stand now. It is built again only when the Bindings or
+// the values have changed since it was last asked for, so every view that marks clashes shares one.
+const KeyClashes& currentKeyClashes(const GameSetTables& tables);
 
 // The line that names the other entries: "Also bound to: Jump (Movement), Fire (Weapons)"; empty
 // for none.

@@ -25,6 +25,12 @@ void endNow() {
 }
 }  // namespace
 
+void showModeless(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
 void doEvents() {
     QCoreApplication::processEvents();
 }

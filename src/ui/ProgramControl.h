@@ -2,7 +2,12 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace scriptloom {
+
+// Shows a window, or brings it to the front when it is already open.
+void showModeless(QWidget* window);
 
 // Lets pending window events run once, including other handlers, then returns.
 void doEvents();
