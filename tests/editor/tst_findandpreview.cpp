@@ -27,30 +27,19 @@
 using namespace scriptloom;
 
 // The find box, the marks beside the tree's nodes and the script preview of the editor.
-class FindAndPreviewTest : public QObject {
+class FindAndPreviewTest : public test::EditorFixture {
     Q_OBJECT
 
 private:
     QTemporaryDir programFolder_;
     QTemporaryDir scripts_;
-    Form3* form_ = nullptr;
 
-    template <typename T>
-    T* control(const char* name) {
-        return form_->findChild<T*>(QLatin1String(name));
-    }
-    TreeView* tree() { return form_->TreeView1(); }
     QLineEdit* find() { return control<QLineEdit>("txtFind"); }
 
     // Writes a game set whose lines are given joined by '|'.
     void writeSet(const char* name, const QString& lines) {
         QVERIFY(test::writeFile(programFolder_.filePath(QStringLiteral("config/") + name),
                                 test::crlfLines(lines.split(u'|'))));
-    }
-
-    void openEditor(const QStringList& sets) {
-        QVERIFY(test::openEditorOn(sets));
-        form_ = Form3::instance();
     }
 
     // The rows on show, sections with their entries in brackets: "Mouse(Sensitivity)".
@@ -65,35 +54,16 @@ private:
         return rows.join(u' ');
     }
 
-    // The number of the n-th node (from 1) with this text.
-    int node(const QString& text, int nth = 1) {
-        for (int number = 1; number <= tree()->nodes().count(); ++number) {
-            if (tree()->nodes().text(number) == text && --nth == 0) {
-                return number;
-            }
-        }
-        return 0;
-    }
-
-    void clickNode(int number) { test::clickNode(*tree(), number); }
-
     // Clicks the first node of the Name and types a value into its Binding.
     void bind(const QString& name, const QString& value) {
-        clickNode(node(name));
+        QVERIFY(clickNode(name));
         control<QLineEdit>("Text1")->setText(value);
     }
 
-    // The notes of an entry's node and of its section's, "bold" after a bold one:
-    // "= 110 bold, 1 of 2 set".
-    QString marks(const QString& entry, const QString& section) {
-        const auto* model = static_cast<NodeTreeModel*>(tree()->model());
-        QStringList out;
-        for (const QString& text : {entry, section}) {
-            const QModelIndex index = model->indexOfNode(node(text));
-            out << index.data(kNodeNoteRole).toString() +
-                       (index.data(Qt::FontRole).value<QFont>().bold() ? " bold" : "");
-        }
-        return out.join(", ");
+    // The marks of an entry's node and of its section's: "= 110 bold, 1 of 2 set".
+    QString marks(const QString& entry) {
+        const NodeTree& nodes = tree()->nodes();
+        return mark(entry) + ", " + mark(nodes.text(nodes.node(node(entry)).parent));
     }
 
     // The preview's text as the bytes of a file.
@@ -137,7 +107,7 @@ private Q_SLOTS:
     void find_showsMatchesWithTheirSections() {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        openEditor({"mouse.set", "more.set"});
+        QVERIFY(test::openEditorOn({"mouse.set", "more.set"}));
         const QString whole = shownRows();
         const QString numbers = test::treeShape(tree()->nodes());
         QTest::keyClicks(find(), typed);
@@ -162,10 +132,10 @@ private Q_SLOTS:
     void find_filteredNodeShowsAndStoresItsEntry() {
         QFETCH(int, key);
         QFETCH(int, nth);
-        openEditor({"mouse.set", "more.set"});
+        QVERIFY(test::openEditorOn({"mouse.set", "more.set"}));
         QTest::keyClicks(find(), "jump");
         if (key == 0) {
-            clickNode(node("Jump", nth));
+            QVERIFY(clickNode("Jump", nth));
         } else {
             QTest::keyClick(find(), Qt::Key(key));
         }
@@ -178,29 +148,29 @@ private Q_SLOTS:
     // The marks of an entry and of its section follow each way a value or an entry changes;
     // every step changes the section's count, so a count kept from before would show.
     void marks_followEveryChange() {
-        openEditor({"mouse.set"});
-        QTRY_COMPARE(marks("Sensitivity", "Mouse"), QString(", "));
+        QVERIFY(test::openEditorOn({"mouse.set"}));
+        QTRY_COMPARE(marks("Sensitivity"), QString(", "));
         const QString script = scripts_.filePath("opened.cfg");
         QVERIFY(
             test::writeFile(script, test::crlfLines({"//LOAD mouse.set", "", "sensitivity 3"})));
         QVERIFY(editExistingConfigFile(script));
-        QTRY_COMPARE(marks("Sensitivity", "Mouse"), QString("= 3 bold, 1 of 2 set"));
-        clickNode(node("Sensitivity"));
+        QTRY_COMPARE(marks("Sensitivity"), QString("= 3 bold, 1 of 2 set"));
+        QVERIFY(clickNode("Sensitivity"));
         control<QComboBox>("Combo1")->setEditText("");
-        QTRY_COMPARE(marks("Sensitivity", "Mouse"), QString(", "));
+        QTRY_COMPARE(marks("Sensitivity"), QString(", "));
         control<QComboBox>("Combo1")->setEditText("110");
-        QTRY_COMPARE(marks("Sensitivity", "Mouse"), QString("= 110 bold, 1 of 2 set"));
-        clickNode(node("Invert mouse"));
+        QTRY_COMPARE(marks("Sensitivity"), QString("= 110 bold, 1 of 2 set"));
+        QVERIFY(clickNode("Invert mouse"));
         control<CheckBox>("Check1")->click();
-        QTRY_COMPARE(marks("Invert mouse", "Mouse"), QString("= 1 bold, 2 of 2 set"));
+        QTRY_COMPARE(marks("Invert mouse"), QString("= 1 bold, 2 of 2 set"));
         bind("Jump", "SPACE");
-        QTRY_COMPARE(marks("Jump", "Moves"), QString("= SPACE bold, 1 of 1 set"));
+        QTRY_COMPARE(marks("Jump"), QString("= SPACE bold, 1 of 1 set"));
         Form7* adder = Form7::instance();
         adder->pointFileListAt(programfolder::configDirectory());
         adder->File1()->setCurrentItem(
             adder->File1()->findItems("more.set", Qt::MatchExactly).value(0));
         QTest::mouseClick(adder->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-        QTRY_COMPARE(marks("Jump", "Moves"), QString("= SPACE bold, 2 of 2 set"));
+        QTRY_COMPARE(marks("Jump"), QString("= SPACE bold, 2 of 2 set"));
     }
 
     // The preview holds the bytes "Save" then writes, with the comments choice of the save
@@ -214,8 +184,8 @@ private Q_SLOTS:
     }
     void preview_isWhatSaveWrites() {
         QFETCH(int, comments);
-        openEditor({"mouse.set"});
-        clickNode(node("Sensitivity"));
+        QVERIFY(test::openEditorOn({"mouse.set"}));
+        QVERIFY(clickNode("Sensitivity"));
         control<QComboBox>("Combo1")->setEditText("3");
         bind("Volume", "5");
         Form6::instance()->setText("echo hi");

@@ -1,11 +1,13 @@
 #include "support/EditorSupport.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
-#include "editor/Form3.h"
 #include "files/ProgramFolder.h"
 #include "gamesets/Form2.h"
+#include "model/GameSetTables.h"
+#include "support/TestSupport.h"
 #include "ui/FileListBox.h"
 #include "ui/TreeView.h"
 
@@ -25,6 +27,39 @@ bool openEditorOn(const QStringList& sets) {
 void clickNode(TreeView& tree, int number) {
     tree.expandAll();
     QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.nodeRect(number).center());
+}
+
+int EditorFixture::node(const QString& text, int nth) {
+    const NodeTree& nodes = tree()->nodes();
+    for (int number = 1; number <= nodes.count(); ++number) {
+        if (nodes.text(number) == text && --nth == 0) {
+            return number;
+        }
+    }
+    return 0;
+}
+
+bool EditorFixture::clickNode(const QString& text, int nth) {
+    const int number = node(text, nth);
+    test::clickNode(*tree(), number);
+    return number != 0 && tree()->selectedNode() == number;
+}
+
+QString EditorFixture::mark(const QString& text) {
+    const auto* model = static_cast<NodeTreeModel*>(tree()->model());
+    const QModelIndex index = model->indexOfNode(node(text));
+    return index.data(kNodeNoteRole).toString() +
+           (index.data(Qt::FontRole).value<QFont>().bold() ? " bold" : "") +
+           (index.data(kNodeWarnsRole).toBool() ? "!" : "");
+}
+
+QString EditorFixture::values() {
+    return entryValues(programTables()).join(u' ');
+}
+
+QString EditorFixture::shownText(const char* label) {
+    const auto* line = control<QLabel>(label);
+    return line->isVisible() ? line->text() : QString();
 }
 
 }  // namespace scriptloom::test
