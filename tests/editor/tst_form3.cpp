@@ -29,17 +29,17 @@ enum Kind { kSelection, kSwitch, kBinding };
 
 // Appends an entry and its node, as loading a game set does.
 void addEntry(int kind, const QString& name, const QString& command, const QString& comment = {},
-              const QString& value = {}) {
+              const QString& value = {}, const QString& section = "S") {
     GameSetTables& tables = programTables();
     if (kind == kSelection) {
         tables.Selections.append(
-            {"S", name, command, comment, {"90", "110", "2 - High"}, 3, value});
+            {section, name, command, comment, {"90", "110", "2 - High"}, 3, value});
     } else if (kind == kSwitch) {
-        tables.Switches.append({"S", name, command, comment, value});
+        tables.Switches.append({section, name, command, comment, value});
     } else {
-        tables.Bindings.append({"S", name, command, comment, value});
+        tables.Bindings.append({section, name, command, comment, value});
     }
-    addEntryNode("S", name, Form3::instance()->TreeView1()->nodes());
+    addEntryNode(section, name, Form3::instance()->TreeView1()->nodes());
 }
 
 // Two of each Name but Zoom and Player name, so every value goes to two entries.
@@ -126,10 +126,12 @@ private Q_SLOTS:
     }
 
     // Edits store nothing while no node is selected, nor while the selected node names no entry;
-    // a released key shows the entry of the node it moved to, and closing ends the program.
+    // a section node named like an entry shows it, a released key shows the entry of the node it
+    // moved to, and closing ends the program.
     void editsFollowTheSelectedNode() {
-        addEntry(kBinding, "Fire", "bind *x", "fires");
-        addEntry(kSwitch, "Section named S", "cmd *x", "a switch");
+        addEntry(kBinding, "Fire", "bind *x", "fires", {}, "Weapons");
+        addEntry(kSwitch, "Weapons", "cmd *x", "named like a section");
+        addEntry(kSelection, "", "cmd *x", "unnamed");
         check1()->click();
         combo1()->setEditText("v");
         text1()->setText("v");
@@ -138,9 +140,10 @@ private Q_SLOTS:
         QCOMPARE(shownPanel(), QStringLiteral("Binding / Setting: fires = "));
         text1()->setText("MOUSE1");
         QCOMPARE(values(), QString());
-        QVERIFY(clickNode("Fire"));
+        QVERIFY(clickNode("Weapons"));
+        QCOMPARE(shownPanel(), QStringLiteral("Switch: named like a section = 2"));
         QTest::keyClick(tree(), Qt::Key_Down);
-        QCOMPARE(shownPanel(), QStringLiteral("Switch: a switch = 2"));
+        QCOMPARE(shownPanel(), QStringLiteral("Binding / Setting: fires = "));
         Form3::instance()->close();
         QCOMPARE(programEnds_, 1);
     }
