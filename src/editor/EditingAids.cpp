@@ -24,7 +24,10 @@
 namespace scriptloom {
 
 EditingAids::EditingAids(const Controls& controls)
-    : QObject(controls.window), controls_(controls), history_(new ValueHistory(this)) {
+    : QObject(controls.window),
+      controls_(controls),
+      choiceLine_(controls.choice->lineEdit()),
+      history_(new ValueHistory(this)) {
     connectClearing();
     connectHistory();
     connectKeyCapture();
@@ -95,13 +98,8 @@ void EditingAids::connectHistory() {
     controls_.window->addAction(history_->redoAction());
     connect(history_, &ValueHistory::applied, this, &EditingAids::entryRestored);
 
-    // The value boxes hand the undo keys to the history and tell typing from picking, and every
-    // part of the panels offers the panel's menu.
-    for (QObject* box :
-         {static_cast<QObject*>(controls_.value), static_cast<QObject*>(controls_.choice),
-          static_cast<QObject*>(controls_.choice->lineEdit())}) {
-        box->installEventFilter(this);
-    }
+    // Every part of the panels offers the panel's menu, and the value boxes among them hand the
+    // undo keys to the history and tell typing from picking.
     controls_.panels->installEventFilter(this);
     for (QWidget* part : controls_.panels->findChildren<QWidget*>()) {
         part->installEventFilter(this);
@@ -159,8 +157,8 @@ bool EditingAids::eventFilter(QObject* watched, QEvent* event) {
         }
         return true;
     }
-    const bool valueBox = watched == controls_.value || watched == controls_.choice ||
-                          watched == controls_.choice->lineEdit();
+    const bool valueBox =
+        watched == controls_.value || watched == controls_.choice || watched == choiceLine_;
     if (!valueBox) {
         return false;
     }
@@ -185,7 +183,7 @@ bool EditingAids::eventFilter(QObject* watched, QEvent* event) {
 void EditingAids::showPanelMenu(QWidget* widget, const QPoint& globalPos) {
     auto* lineEdit = qobject_cast<QLineEdit*>(widget);
     if (lineEdit == nullptr && widget == controls_.choice) {
-        lineEdit = controls_.choice->lineEdit();
+        lineEdit = choiceLine_;
     }
     auto* menu = new QMenu(controls_.window);
     menu->setAttribute(Qt::WA_DeleteOnClose);

@@ -70,6 +70,9 @@ private:
     void showPanelMenu(QWidget* widget, const QPoint& globalPos);
 
     Controls controls_;
+    // The choice box's own line, looked up once: the filter still sees events while the boxes
+    // are being destroyed, when they can no longer be asked.
+    QLineEdit* choiceLine_;
     ValueHistory* history_;
     std::optional<EntryKind> kind_;
     QString name_;
