@@ -61,7 +61,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     // Lets the desktop match the windows to the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrel.Scriptloom"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrel.scriptloom"));
     readCommandLine(app);
 
     // Every window takes this icon. Without Qt's SVG image plugin the icon is empty and the windows
