@@ -5,8 +5,8 @@
 // under that name. Then it ends the program. It reaches the windows only through their object
 // names, so the program is checked exactly as it was packaged.
 //
-// It ends the program with exit code 3, telling why on standard error, when a message box shows
-// (its text) or when a step does not come within 30 seconds.
+// It ends the program with exit code 3, saying why on standard error, when a message box shows or
+// when a window it waits for has not come within 30 seconds.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,8 +18,15 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <vector>
 
 namespace {
+
+[[noreturn]] void fail(const QString& why) {
+    std::fprintf(stderr, "package driver: %s\n", qPrintable(why));
+    std::_Exit(3);
+}
 
 QWidget* shownWindow(const char* name) {
     for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -34,131 +41,94 @@ template <typename Control>
 Control* control(QWidget* window, const char* name) {
     auto* found = window->findChild<Control*>(QLatin1String(name));
     if (found == nullptr) {
-        std::fprintf(stderr, "package driver: %s has no %s\n", qPrintable(window->objectName()),
-                     name);
-        std::_Exit(3);
+        fail(window->objectName() + QStringLiteral(" has no ") + QLatin1String(name));
     }
     return found;
 }
 
-// Presses the button once the driver's step has returned: a step that opened a modal window would
-// otherwise hold the driver's timer, and the driver could no longer see a message box.
+// Presses the button once the driver's step has returned: a modal window opened by the press would
+// otherwise hold the driver's timer, and the driver could not see a message box.
 void press(QWidget* window, const char* name) {
     QMetaObject::invokeMethod(control<QAbstractButton>(window, name), &QAbstractButton::click,
                               Qt::QueuedConnection);
 }
 
-[[noreturn]] void fail(const QString& why) {
-    std::fprintf(stderr, "package driver: %s\n", qPrintable(why));
-    std::_Exit(3);
-}
-
-// A left-button event on the widget at the point, as the window system sends it.
-void sendMouse(QWidget* widget, QEvent::Type type, QPoint at) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held =
-        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::MouseButtons();
-    QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &event);
-}
-
-class Driver : public QObject {
-public:
-    explicit Driver(QObject* parent) : QObject(parent) {
-        connect(&timer_, &QTimer::timeout, this, &Driver::step);
-        timer_.start(100);
-    }
-
-private:
-    void step();
-    void chooseCreate(QWidget* menu);
-    void listAndPick(QWidget* picker);
-
-    QTimer timer_;
-    int stage_ = 0;
-    int ticks_ = 0;
-};
-
-void Driver::step() {
-    if (++ticks_ > 300) {
-        fail(QStringLiteral("stage %1 did not come within 30 s").arg(stage_));
-    }
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* box = qobject_cast<QMessageBox*>(window); box != nullptr && box->isVisible()) {
-            fail(QStringLiteral("message: ") + box->text());
-        }
-    }
-    QWidget* window = nullptr;
-    switch (stage_) {
-        case 0:  // the menu runs from its timer, half a second after it shows
-            if ((window = shownWindow("Form1")) != nullptr && ticks_ > 10) {
-                chooseCreate(window);
-                ++stage_;
-            }
-            break;
-        case 1:
-            if ((window = shownWindow("Form2")) != nullptr) {
-                listAndPick(window);
-                ++stage_;
-            }
-            break;
-        case 2:
-            if ((window = shownWindow("Form3")) != nullptr) {
-                press(window, "Command3");  // "Edit Game Set"
-                ++stage_;
-            }
-            break;
-        case 3:
-            if ((window = shownWindow("Form4")) != nullptr) {
-                control<QLineEdit>(window, "Text14")
-                    ->setText(qEnvironmentVariable("SCRIPTLOOM_DRIVE_SAVE"));
-                press(window, "Command8");  // "save"
-                ++stage_;
-            }
-            break;
-        default:
-            QCoreApplication::exit(0);
-    }
-}
-
-// Presses and releases the left button over "Create New Config File", the first of the menu's three
-// items, which lie at a quarter, a half and three quarters of the drawing surface's height.
-void Driver::chooseCreate(QWidget* menu) {
+// Moves onto "Create New Config File", the first of the menu's three items (at a quarter, a half
+// and three quarters of the drawing surface's height), and clicks it.
+void chooseCreate(QWidget* menu) {
     auto* surface = control<QFrame>(menu, "Picture2");
     const QRect area = surface->contentsRect();
     const QPoint item = area.topLeft() + QPoint(area.width() / 2, area.height() / 4);
-    sendMouse(surface, QEvent::MouseMove, item);
-    sendMouse(surface, QEvent::MouseButtonPress, item);
-    sendMouse(surface, QEvent::MouseButtonRelease, item);
+    for (const QEvent::Type type :
+         {QEvent::MouseMove, QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, item, surface->mapToGlobal(item),
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(surface, &event);
+    }
 }
 
-void Driver::listAndPick(QWidget* picker) {
+void writeListedSets(QWidget* picker) {
     auto* list = control<QListWidget>(picker, "File1");
     QByteArray names;
     for (int i = 0; i < list->count(); ++i) {
         names += list->item(i)->text().toUtf8() + '\n';
     }
-    QFile listFile(qEnvironmentVariable("SCRIPTLOOM_DRIVE_LIST"));
-    if (!listFile.open(QIODevice::WriteOnly) || listFile.write(names) != names.size()) {
-        fail(QStringLiteral("cannot write %1").arg(listFile.fileName()));
+    QFile file(qEnvironmentVariable("SCRIPTLOOM_DRIVE_LIST"));
+    if (!file.open(QIODevice::WriteOnly) || file.write(names) != names.size()) {
+        fail(QStringLiteral("cannot write ") + file.fileName());
     }
-    listFile.close();
-    if (qEnvironmentVariableIsEmpty("SCRIPTLOOM_DRIVE_SAVE")) {
-        stage_ = 99;
+}
+
+struct Step {
+    const char* window;  // the step runs once this window shows
+    std::function<void(QWidget*)> act;
+};
+
+// Runs the steps in order, looking every 100 ms, from a second after the program started (the menu
+// runs from its own timer, half a second after it shows); ends the program after the last.
+void drive(std::vector<Step> steps) {
+    auto* timer = new QTimer(QCoreApplication::instance());
+    QObject::connect(timer, &QTimer::timeout, timer, [steps, ticks = 0, next = 0u]() mutable {
+        if (++ticks > 300) {
+            fail(QStringLiteral("%1 did not show within 30 s").arg(steps[next].window));
+        }
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+                fail(QStringLiteral("message: ") + box->text());
+            }
+        }
+        if (next == steps.size()) {
+            QCoreApplication::exit(0);
+        } else if (QWidget* window = shownWindow(steps[next].window); window && ticks > 10) {
+            steps[next++].act(window);
+        }
+    });
+    timer->start(100);
+}
+
+void startDriver() {
+    if (qEnvironmentVariableIsEmpty("SCRIPTLOOM_DRIVE_LIST") ||
+        qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
         return;
     }
-    list->selectAll();
-    press(picker, "Command1");  // "OK"
-}
-
-// Starts once the program's event loop runs, and only in the windowed program.
-void startDriver() {
-    if (!qEnvironmentVariableIsEmpty("SCRIPTLOOM_DRIVE_LIST") &&
-        qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
-        new Driver(QCoreApplication::instance());
+    std::vector<Step> steps{{"Form1", chooseCreate}, {"Form2", writeListedSets}};
+    if (const QString name = qEnvironmentVariable("SCRIPTLOOM_DRIVE_SAVE"); !name.isEmpty()) {
+        steps.push_back({"Form2", [](QWidget* picker) {
+                             control<QListWidget>(picker, "File1")->selectAll();
+                             press(picker, "Command1");  // OK
+                         }});
+        steps.push_back({"Form3", [](QWidget* editor) { press(editor, "Command3"); }});
+        steps.push_back({"Form4", [name](QWidget* setEditor) {
+                             control<QLineEdit>(setEditor, "Text14")->setText(name);
+                             press(setEditor, "Command8");  // save
+                         }});
     }
+    drive(std::move(steps));
 }
 
+// Starts the driver once the program's event loop runs, and only in the windowed program.
 void scheduleDriver() {
     QMetaObject::invokeMethod(QCoreApplication::instance(), &startDriver, Qt::QueuedConnection);
 }
