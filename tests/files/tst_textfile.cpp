@@ -1,8 +1,10 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 #include "files/TextFile.h"
 #include "support/TestSupport.h"
@@ -23,41 +25,14 @@ bool isRoot() {
 #endif
 }
 
-// Makes a file or folder refuse writes while it lives. Permission bits do not stop root, so root
-// makes it immutable instead, where the file system allows that.
-struct Unwritable {
-    explicit Unwritable(QString path) : path(std::move(path)), done(set(true)) {}
-    ~Unwritable() {
-        if (done) {
-            set(false);
-        }
-    }
-    bool set(bool on) const {
-        return isRoot()
-                   ? QProcess::execute("chattr", {on ? "+i" : "-i", path}) == 0
-                   : QFile::setPermissions(
-                         path, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                                   (on ? QFileDevice::Permissions() : QFileDevice::WriteOwner));
-    }
-    QString path;
-    bool done;
-};
-
-// A file system of 64 KiB mounted on a new folder while it lives; root only.
-struct SmallFileSystem {
-    explicit SmallFileSystem(QString folder)
-        : path(std::move(folder)),
-          mounted(isRoot() && QDir().mkpath(path) &&
-                  QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", path}) ==
-                      0) {}
-    ~SmallFileSystem() {
-        if (mounted) {
-            QProcess::execute("umount", {path});
-        }
-    }
-    QString path;
-    bool mounted;
-};
+// Makes a file or folder refuse writes, or take them again. Permission bits do not stop root, so
+// root makes it immutable instead, where the file system allows that.
+bool refuseWrites(const QString& path, bool refuse) {
+    return isRoot() ? QProcess::execute("chattr", {refuse ? "+i" : "-i", path}) == 0
+                    : QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                                      (refuse ? QFileDevice::Permissions()
+                                                              : QFileDevice::WriteOwner));
+}
 
 }  // namespace
 
@@ -128,12 +103,13 @@ private Q_SLOTS:
         QFETCH(QString, situation);
         QFETCH(QString, reason);
         QTemporaryDir folder;
-        const QString old = folder.filePath("a.cfg");
-        QVERIFY(test::writeFile(old, "old\r\n"));
+        std::function<void()> undo = [] {};
+        const auto undoAtEnd = qScopeGuard([&undo] { undo(); });
+        QString old = folder.filePath("a.cfg");
+        QByteArray oldBytes = "old\r\n";
+        QVERIFY(test::writeFile(old, oldBytes));
         QVERIFY(QDir(folder.path()).mkdir("taken.cfg"));
         QString target = old;
-        std::unique_ptr<Unwritable> lock;
-        std::unique_ptr<SmallFileSystem> small;
         if (situation == "no file name") {
             target = folder.path() + u'/';
         } else if (situation == "missing folder") {
@@ -141,20 +117,26 @@ private Q_SLOTS:
         } else if (situation == "folder in the way") {
             target = folder.filePath("taken.cfg");
         } else if (situation.startsWith("read-only")) {
-            lock = std::make_unique<Unwritable>(situation.endsWith("file") ? old : folder.path());
-            if (!lock->done) {
+            const QString locked = situation.endsWith("file") ? old : folder.path();
+            if (!refuseWrites(locked, true)) {
                 QSKIP("this file system cannot make a file refuse writes");
             }
+            undo = [locked] { refuseWrites(locked, false); };
         } else if (situation == "full disk") {
             target = "/dev/full";
         } else if (situation == "full file system") {
-            // An old file bigger than the space left: the save cannot fit beside it.
-            small = std::make_unique<SmallFileSystem>(folder.filePath("small"));
-            if (!small->mounted) {
+            // A file system of 64 KiB holding an old file bigger than the space left: the save
+            // cannot fit beside it.
+            const QString small = folder.filePath("small");
+            if (!isRoot() || !QDir().mkpath(small) ||
+                QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", small}) !=
+                    0) {
                 QSKIP("mounting a small file system needs root and mount");
             }
-            target = folder.filePath("small/a.cfg");
-            QVERIFY(test::writeFile(target, QByteArray(40 * 1024, 'x')));
+            undo = [small] { QProcess::execute("umount", {small}); };
+            old = target = small + "/a.cfg";
+            oldBytes = QByteArray(40 * 1024, 'x');
+            QVERIFY(test::writeFile(old, oldBytes));
         } else if (situation.endsWith("path")) {
             target = folder.filePath(QString(5000, u'd') + "/a.cfg");
         } else if (situation.endsWith("name")) {
@@ -164,7 +146,6 @@ private Q_SLOTS:
             return QDir(QFileInfo(target).absolutePath())
                 .entryList(QDir::AllEntries | QDir::Hidden);
         };
-        const QByteArray targetBefore = small ? test::readFile(target) : QByteArray();
         const QStringList before = listing();
         const QByteArray bytes(40 * 1024, 'n');
 
@@ -179,10 +160,21 @@ private Q_SLOTS:
         QVERIFY(!result.ok);
         QVERIFY(!result.error.isEmpty());
         QVERIFY2(reason.isEmpty() || result.error == reason, qPrintable(result.error));
-        if (small) {
-            QCOMPARE(test::readFile(target), targetBefore);
+        QCOMPARE(test::readFile(old), oldBytes);
+    }
+
+    // A size limit refuses, before reading, only a file larger than it; without one any file is
+    // read.
+    void readWholeFile_refusesOnlyWhatPassesTheLimit() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("a.set");
+        QVERIFY(test::writeFile(path, "1234"));
+        for (const qint64 limit : {qint64(-1), qint64(4), qint64(3)}) {
+            const textfile::ReadResult result = textfile::readWholeFile(path, limit);
+            QCOMPARE(result.ok, limit != 3);
+            QCOMPARE(result.tooLarge, limit == 3);
+            QCOMPARE(result.bytes, QByteArray(limit == 3 ? "" : "1234"));
         }
-        QCOMPARE(test::readFile(old), QByteArray("old\r\n"));
     }
 };
 
