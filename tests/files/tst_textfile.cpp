@@ -81,27 +81,30 @@ private Q_SLOTS:
     }
 
     // A save replaces the file; a failed one keeps the old file, says why (the system's own reason
-    // where it gave one; an empty reason here takes any text) and leaves no temporary file.
+    // where it gave one; an empty reason here takes any text) and leaves no temporary file. The
+    // target is named within the test's folder, which holds the old "a.cfg" and a folder
+    // "taken.cfg".
     void writeWholeFile_data() {
-        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("reason");
-        const auto row = [](const char* situation, const char* reason = "") {
-            QTest::newRow(situation) << QString(situation) << QString(reason);
+        const auto row = [](const char* situation, const QString& target, const char* reason = "") {
+            QTest::newRow(situation) << target << QString(reason);
         };
-        row("replaces");
-        row("no file name");
-        row("missing folder", "the folder does not exist");
-        row("folder in the way");
-        row("read-only file");
-        row("read-only folder");
-        row("full disk", "No space left on device");
-        row("full file system", "No space left on device");
-        row("5,000-character path", "The path is too long");
-        row("300-character name", "The path is too long");
+        row("replaces", "a.cfg");
+        row("no file name", "");
+        row("missing folder", "missing/a.cfg", "the folder does not exist");
+        row("folder in the way", "taken.cfg");
+        row("read-only file", "a.cfg");
+        row("read-only folder", "a.cfg");
+        row("full disk", "/dev/full", "No space left on device");
+        row("full file system", "small/a.cfg", "No space left on device");
+        row("5,000-character path", QString(5000, u'd') + "/a.cfg", "The path is too long");
+        row("300-character name", QString(300, u'n'), "The path is too long");
     }
     void writeWholeFile() {
-        QFETCH(QString, situation);
+        QFETCH(QString, target);
         QFETCH(QString, reason);
+        const QString situation = QTest::currentDataTag();
         QTemporaryDir folder;
         std::function<void()> undo = [] {};
         const auto undoAtEnd = qScopeGuard([&undo] { undo(); });
@@ -109,22 +112,13 @@ private Q_SLOTS:
         QByteArray oldBytes = "old\r\n";
         QVERIFY(test::writeFile(old, oldBytes));
         QVERIFY(QDir(folder.path()).mkdir("taken.cfg"));
-        QString target = old;
-        if (situation == "no file name") {
-            target = folder.path() + u'/';
-        } else if (situation == "missing folder") {
-            target = folder.filePath("missing/a.cfg");
-        } else if (situation == "folder in the way") {
-            target = folder.filePath("taken.cfg");
-        } else if (situation.startsWith("read-only")) {
+        if (situation.startsWith("read-only")) {
             const QString locked = situation.endsWith("file") ? old : folder.path();
             if (!refuseWrites(locked, true)) {
                 QSKIP("this file system cannot make a file refuse writes");
             }
             undo = [locked] { refuseWrites(locked, false); };
-        } else if (situation == "full disk") {
-            target = "/dev/full";
-        } else if (situation == "full file system") {
+        } else if (target.startsWith("small/")) {
             // A file system of 64 KiB holding an old file bigger than the space left: the save
             // cannot fit beside it.
             const QString small = folder.filePath("small");
@@ -134,13 +128,12 @@ private Q_SLOTS:
                 QSKIP("mounting a small file system needs root and mount");
             }
             undo = [small] { QProcess::execute("umount", {small}); };
-            old = target = small + "/a.cfg";
+            old = folder.filePath(target);
             oldBytes = QByteArray(40 * 1024, 'x');
             QVERIFY(test::writeFile(old, oldBytes));
-        } else if (situation.endsWith("path")) {
-            target = folder.filePath(QString(5000, u'd') + "/a.cfg");
-        } else if (situation.endsWith("name")) {
-            target = folder.filePath(QString(300, u'n'));
+        }
+        if (!target.startsWith(u'/')) {
+            target = folder.filePath(target);
         }
         const auto listing = [&] {
             return QDir(QFileInfo(target).absolutePath())
