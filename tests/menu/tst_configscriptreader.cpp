@@ -34,36 +34,6 @@ QByteArray gameSet(const QString& fileName) {
     return test::crlfLines(lines);
 }
 
-// What reading a script did: the game sets asked for, the other commands, every entry that has a
-// value ("name=value"), and how often the windows were let run.
-struct Outcome {
-    GameSetTables tables;
-    QStringList loaded;
-    QString otherCommands;
-    QStringList values;
-    int linesRead = 0;
-};
-
-Outcome read(const QByteArray& script) {
-    Outcome outcome;
-    GameSetTables& tables = outcome.tables;
-    tables.resetAll();
-    NodeTree tree;
-    ConfigScriptReaderActions actions;
-    actions.loadGameSet = [&](const QString& fileName) {
-        outcome.loaded << fileName;
-        loadGameSetBytes(gameSet(fileName), fileName, tables, tree);
-    };
-    actions.appendOtherCommand = [&](const QString& line) {
-        outcome.otherCommands += line + QStringLiteral("\r\n");
-    };
-    actions.lineRead = [&] { ++outcome.linesRead; };
-    textfile::LineReader lines(script);
-    readConfigScript(lines, tables, actions);
-    outcome.values = test::entryValues(tables);
-    return outcome;
-}
-
 }  // namespace
 
 class ConfigScriptReaderTest : public QObject {
@@ -114,17 +84,26 @@ private Q_SLOTS:
             << QStringList{"display.set", "display.set"} << "" << QStringList{"Frame rate=1"};
     }
 
+    // The windows are let run once per line read.
     void readsEachLineByItsKind() {
         QFETCH(QStringList, script);
-        QFETCH(QStringList, loaded);
-        QFETCH(QString, otherCommands);
-        QFETCH(QStringList, values);
-
-        const Outcome outcome = read(test::crlfLines(script));
-        QCOMPARE(outcome.loaded, loaded);
-        QCOMPARE(outcome.otherCommands, otherCommands);
-        QCOMPARE(outcome.values, values);
-        QCOMPARE(outcome.linesRead, script.size());
+        GameSetTables tables;
+        NodeTree tree;
+        QStringList loaded;
+        QString otherCommands;
+        int linesRead = 0;
+        textfile::LineReader lines(test::crlfLines(script));
+        readConfigScript(
+            lines, tables,
+            {[&](const QString& fileName) {
+                 loaded << fileName;
+                 loadGameSetBytes(gameSet(fileName), fileName, tables, tree);
+             },
+             [&](const QString& line) { otherCommands += line + "\r\n"; }, [&] { ++linesRead; }});
+        QTEST(loaded, "loaded");
+        QTEST(otherCommands, "otherCommands");
+        QTEST(test::entryValues(tables), "values");
+        QCOMPARE(linesRead, script.size());
     }
 
     // The matcher indexes heads; whatever the index, it must pick what a plain scan of the
