@@ -98,6 +98,18 @@ private Q_SLOTS:
         row("more than 21 options: the first 21 are kept", options23 + ",END,SWITCH,S,ok,C,Cm",
             {"S|N|C|Cm|1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16;17;18;19;20;21", "S|ok|C|Cm"},
             "23 options");
+        // A full table refuses only its own kind: a Binding after a refused Switch commented
+        // BINDING still loads. Refused entries get no node.
+        QTest::newRow("a full table")
+            << crlfLines({"SWITCH", "S", "N", "C", "Cm"}).repeated(kLargestTableCapacity) +
+                   crlfLines(
+                       QString("SWITCH,S,w1,C,Cm,BINDING,K,b1,C,Cm,SWITCH,S,w2,C,BINDING,K,b2,"
+                               "C,Cm")
+                           .split(u','))
+            << QStringList{"K|b1|C|Cm", "K|b2|C|Cm"} +
+                   QStringList(kLargestTableCapacity, "S|N|C|Cm")
+            << "2 entries were not loaded because the Switches table is full (32765 entries)."
+            << "";
     }
     void load_keepsWhatIsComplete() {
         QFETCH(QByteArray, bytes);
@@ -136,28 +148,6 @@ private Q_SLOTS:
                      qPrintable(said));
         }
         verifyLoaded({"S|N|C|Cm"});
-    }
-
-    // A file alone can fill a table: the 32,766th Switch block is refused and reported. A later
-    // file loads its Bindings, even one after a refused Switch commented BINDING, and refused
-    // entries get no node.
-    void aFullTable_skipsOnlyItsOwnEntries() {
-        const QByteArray block("SWITCH\r\nS\r\nN\r\nC\r\nCm\r\n");
-        const QString full =
-            " entries were not loaded because the Switches table is full "
-            "(32765 entries).";
-        QCOMPARE(
-            loadGameSetBytes(block.repeated(kLargestTableCapacity + 1), "full.set", tables_, tree_),
-            QStringList{"full.set: 1" + full});
-        const GameSetLoadReport later =
-            load(crlfLines({"SWITCH", "S", "w1", "C", "Cm", "BINDING", "K", "b1", "C", "Cm",
-                            "SWITCH", "S", "w2", "C", "BINDING", "K", "b2", "C", "Cm"}));
-        QCOMPARE(later.problems,
-                 QStringList{QDir::toNativeSeparators(dir_.filePath("test.set")) + ": 2" + full});
-        QCOMPARE(tables_.Switches.Count(), kLargestTableCapacity);
-        QCOMPARE(tables_.Bindings.Count(), 2);
-        QCOMPARE(tree_.count(),
-                 kLargestTableCapacity + 4);  // S and its Switches, then K, b1 and b2
     }
 };
 
