@@ -1,8 +1,10 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 #include "files/TextFile.h"
 #include "support/TestSupport.h"
@@ -23,41 +25,14 @@ bool isRoot() {
 #endif
 }
 
-// Makes a file or folder refuse writes while it lives. Permission bits do not stop root, so root
-// makes it immutable instead, where the file system allows that.
-struct Unwritable {
-    explicit Unwritable(QString path) : path(std::move(path)), done(set(true)) {}
-    ~Unwritable() {
-        if (done) {
-            set(false);
-        }
-    }
-    bool set(bool on) const {
-        return isRoot()
-                   ? QProcess::execute("chattr", {on ? "+i" : "-i", path}) == 0
-                   : QFile::setPermissions(
-                         path, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                                   (on ? QFileDevice::Permissions() : QFileDevice::WriteOwner));
-    }
-    QString path;
-    bool done;
-};
-
-// A file system of 64 KiB mounted on a new folder while it lives; root only.
-struct SmallFileSystem {
-    explicit SmallFileSystem(QString folder)
-        : path(std::move(folder)),
-          mounted(isRoot() && QDir().mkpath(path) &&
-                  QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", path}) ==
-                      0) {}
-    ~SmallFileSystem() {
-        if (mounted) {
-            QProcess::execute("umount", {path});
-        }
-    }
-    QString path;
-    bool mounted;
-};
+// Makes a file or folder refuse writes, or take them again. Permission bits do not stop root, so
+// root makes it immutable instead, where the file system allows that.
+bool refuseWrites(const QString& path, bool refuse) {
+    return isRoot() ? QProcess::execute("chattr", {refuse ? "+i" : "-i", path}) == 0
+                    : QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                                      (refuse ? QFileDevice::Permissions()
+                                                              : QFileDevice::WriteOwner));
+}
 
 }  // namespace
 
@@ -77,14 +52,13 @@ private Q_SLOTS:
     }
     void readLine_endsLinesAtCrLfAndLoneCr() {
         QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, lines);
         textfile::LineReader reader(bytes);
         QStringList read;
         while (!reader.atEnd()) {
             read << reader.readLine();
             QCOMPARE(reader.lineNumber(), read.size());
         }
-        QCOMPARE(read, lines);
+        QTEST(read, "lines");
         QCOMPARE(reader.readLine(), QString());  // past the end
     }
 
@@ -106,65 +80,64 @@ private Q_SLOTS:
     }
 
     // A save replaces the file; a failed one keeps the old file, says why (the system's own reason
-    // where it gave one; an empty reason here takes any text) and leaves no temporary file.
+    // where it gave one; an empty reason here takes any text) and leaves no temporary file. The
+    // target is named within the test's folder, which holds the old "a.cfg" and a folder
+    // "taken.cfg".
     void writeWholeFile_data() {
-        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("reason");
-        const auto row = [](const char* situation, const char* reason = "") {
-            QTest::newRow(situation) << QString(situation) << QString(reason);
+        const auto row = [](const char* situation, const QString& target, const char* reason = "") {
+            QTest::newRow(situation) << target << QString(reason);
         };
-        row("replaces");
-        row("no file name");
-        row("missing folder", "the folder does not exist");
-        row("folder in the way");
-        row("read-only file");
-        row("read-only folder");
-        row("full disk", "No space left on device");
-        row("full file system", "No space left on device");
-        row("5,000-character path", "The path is too long");
-        row("300-character name", "The path is too long");
+        row("replaces", "a.cfg");
+        row("no file name", "");
+        row("missing folder", "missing/a.cfg", "the folder does not exist");
+        row("folder in the way", "taken.cfg");
+        row("read-only file", "a.cfg");
+        row("read-only folder", "a.cfg");
+        row("full disk", "/dev/full", "No space left on device");
+        row("full file system", "small/a.cfg", "No space left on device");
+        row("5,000-character path", QString(5000, u'd') + "/a.cfg", "The path is too long");
+        row("300-character name", QString(300, u'n'), "The path is too long");
     }
     void writeWholeFile() {
-        QFETCH(QString, situation);
+        QFETCH(QString, target);
         QFETCH(QString, reason);
+        const QString situation = QTest::currentDataTag();
         QTemporaryDir folder;
-        const QString old = folder.filePath("a.cfg");
-        QVERIFY(test::writeFile(old, "old\r\n"));
+        std::function<void()> undo = [] {};
+        const auto undoAtEnd = qScopeGuard([&undo] { undo(); });
+        QString old = folder.filePath("a.cfg");
+        QByteArray oldBytes = "old\r\n";
+        QVERIFY(test::writeFile(old, oldBytes));
         QVERIFY(QDir(folder.path()).mkdir("taken.cfg"));
-        QString target = old;
-        std::unique_ptr<Unwritable> lock;
-        std::unique_ptr<SmallFileSystem> small;
-        if (situation == "no file name") {
-            target = folder.path() + u'/';
-        } else if (situation == "missing folder") {
-            target = folder.filePath("missing/a.cfg");
-        } else if (situation == "folder in the way") {
-            target = folder.filePath("taken.cfg");
-        } else if (situation.startsWith("read-only")) {
-            lock = std::make_unique<Unwritable>(situation.endsWith("file") ? old : folder.path());
-            if (!lock->done) {
+        if (situation.startsWith("read-only")) {
+            const QString locked = situation.endsWith("file") ? old : folder.path();
+            if (!refuseWrites(locked, true)) {
                 QSKIP("this file system cannot make a file refuse writes");
             }
-        } else if (situation == "full disk") {
-            target = "/dev/full";
-        } else if (situation == "full file system") {
-            // An old file bigger than the space left: the save cannot fit beside it.
-            small = std::make_unique<SmallFileSystem>(folder.filePath("small"));
-            if (!small->mounted) {
+            undo = [locked] { refuseWrites(locked, false); };
+        } else if (target.startsWith("small/")) {
+            // A file system of 64 KiB holding an old file bigger than the space left: the save
+            // cannot fit beside it.
+            const QString small = folder.filePath("small");
+            if (!isRoot() || !QDir().mkpath(small) ||
+                QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", small}) !=
+                    0) {
                 QSKIP("mounting a small file system needs root and mount");
             }
-            target = folder.filePath("small/a.cfg");
-            QVERIFY(test::writeFile(target, QByteArray(40 * 1024, 'x')));
-        } else if (situation.endsWith("path")) {
-            target = folder.filePath(QString(5000, u'd') + "/a.cfg");
-        } else if (situation.endsWith("name")) {
-            target = folder.filePath(QString(300, u'n'));
+            undo = [small] { QProcess::execute("umount", {small}); };
+            old = folder.filePath(target);
+            oldBytes = QByteArray(40 * 1024, 'x');
+            QVERIFY(test::writeFile(old, oldBytes));
+        }
+        if (!target.startsWith(u'/')) {
+            target = folder.filePath(target);
         }
         const auto listing = [&] {
             return QDir(QFileInfo(target).absolutePath())
                 .entryList(QDir::AllEntries | QDir::Hidden);
         };
-        const QByteArray targetBefore = small ? test::readFile(target) : QByteArray();
         const QStringList before = listing();
         const QByteArray bytes(40 * 1024, 'n');
 
@@ -179,10 +152,21 @@ private Q_SLOTS:
         QVERIFY(!result.ok);
         QVERIFY(!result.error.isEmpty());
         QVERIFY2(reason.isEmpty() || result.error == reason, qPrintable(result.error));
-        if (small) {
-            QCOMPARE(test::readFile(target), targetBefore);
+        QCOMPARE(test::readFile(old), oldBytes);
+    }
+
+    // A size limit refuses, before reading, only a file larger than it; without one any file is
+    // read.
+    void readWholeFile_refusesOnlyWhatPassesTheLimit() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("a.set");
+        QVERIFY(test::writeFile(path, "1234"));
+        for (const qint64 limit : {qint64(-1), qint64(4), qint64(3)}) {
+            const textfile::ReadResult result = textfile::readWholeFile(path, limit);
+            QCOMPARE(result.ok, limit != 3);
+            QCOMPARE(result.tooLarge, limit == 3);
+            QCOMPARE(result.bytes, QByteArray(limit == 3 ? "" : "1234"));
         }
-        QCOMPARE(test::readFile(old), QByteArray("old\r\n"));
     }
 };
 

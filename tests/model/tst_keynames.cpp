@@ -38,6 +38,8 @@ class KeyNamesTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Characters bind as themselves, in lower case; the keypad is told from the main keys of the
+    // same code, with Num Lock on or off; the script's own ";" and double quote are taken.
     void pressedKey_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("keypad");
@@ -45,34 +47,18 @@ private Q_SLOTS:
         const auto row = [](const char* tag, int key, bool keypad, const char* name) {
             QTest::newRow(tag) << key << keypad << QString(name);
         };
-        // Characters bind as themselves, in lower case.
         row("letter", Qt::Key_W, false, "w");
-        row("digit", Qt::Key_7, false, "7");
-        row("bracket", Qt::Key_BracketLeft, false, "[");
-        row("backquote", Qt::Key_QuoteLeft, false, "`");
-        row("slash", Qt::Key_Slash, false, "/");
-        // The keypad's keys are told from the main keys of the same code, with or without Num Lock.
+        row("main slash", Qt::Key_Slash, false, "/");
+        row("keypad slash", Qt::Key_Slash, true, "KP_SLASH");
         row("keypad 8", Qt::Key_8, true, "KP_UPARROW");
         row("keypad up", Qt::Key_Up, true, "KP_UPARROW");
         row("main up", Qt::Key_Up, false, "UPARROW");
-        row("keypad 5", Qt::Key_Clear, true, "KP_5");
-        row("keypad 0", Qt::Key_0, true, "KP_INS");
-        row("keypad point", Qt::Key_Period, true, "KP_DEL");
-        row("keypad slash", Qt::Key_Slash, true, "KP_SLASH");
-        row("keypad star", Qt::Key_Asterisk, true, "KP_STAR");
-        row("keypad enter", Qt::Key_Enter, true, "KP_ENTER");
         row("main enter", Qt::Key_Return, false, "ENTER");
-        row("num lock", Qt::Key_NumLock, false, "KP_NUMLOCK");
-        // Named keys.
+        row("keypad enter without the keypad flag", Qt::Key_Enter, false, "KP_ENTER");
+        row("shift tab", Qt::Key_Backtab, false, "TAB");
         row("F1", Qt::Key_F1, false, "F1");
         row("F15", Qt::Key_F15, false, "F15");
         row("F16", Qt::Key_F16, false, "(unnamed)");
-        row("space", Qt::Key_Space, false, "SPACE");
-        row("tab", Qt::Key_Tab, false, "TAB");
-        row("shift tab", Qt::Key_Backtab, false, "TAB");
-        row("ctrl", Qt::Key_Control, false, "CTRL");
-        row("page down", Qt::Key_PageDown, false, "PGDN");
-        // The script's own syntax takes ";" and the double quote.
         row("semicolon", Qt::Key_Semicolon, false, "SEMICOLON");
         row("double quote", Qt::Key_QuoteDbl, false, "(refused)");
         row("escape", Qt::Key_Escape, false, "(cancel)");
@@ -83,15 +69,12 @@ private Q_SLOTS:
     void pressedKey() {
         QFETCH(int, key);
         QFETCH(bool, keypad);
-        QFETCH(QString, name);
-        QCOMPARE(pressed(key, keypad), name);
+        QTEST(pressed(key, keypad), "name");
     }
 
     void mouseAndWheel() {
         QCOMPARE(mouseButtonName(Qt::LeftButton), "MOUSE1");
         QCOMPARE(mouseButtonName(Qt::RightButton), "MOUSE2");
-        QCOMPARE(mouseButtonName(Qt::MiddleButton), "MOUSE3");
-        QCOMPARE(mouseButtonName(Qt::BackButton), "MOUSE4");
         QCOMPARE(mouseButtonName(Qt::ForwardButton), "MOUSE5");
         QCOMPARE(mouseButtonName(Qt::ExtraButton3), "");
         QCOMPARE(wheelStepName(120), "MWHEELUP");
@@ -99,10 +82,18 @@ private Q_SLOTS:
         QCOMPARE(wheelStepName(0), "");
     }
 
-    // Every name the capture gives is a name the hint accepts, in any case; others are not.
+    // Every name the capture gives, for any key of the character and the special ranges, on the
+    // keypad or not, is a name the hint accepts; the hint takes them in any case, and no others.
     void gameKeyNames() {
-        for (const char* known : {"a", "[", "mouse2", "MWHEELDOWN", "kp_enter", "F12", "JOY32",
-                                  "AUX16", "SEMICOLON", "escape"}) {
+        for (const int first : {0, int(Qt::Key_Escape)}) {
+            for (int key = first; key < first + 0x100; ++key) {
+                for (const bool keypad : {false, true}) {
+                    const QString name = pressed(key, keypad);
+                    QVERIFY2(name.startsWith(u'(') || isGameKeyName(name), qPrintable(name));
+                }
+            }
+        }
+        for (const char* known : {"mouse2", "MWHEELDOWN", "kp_enter", "JOY32", "AUX16", "escape"}) {
             QVERIFY2(isGameKeyName(QString(known)), known);
         }
         for (const char* unknown :
@@ -121,7 +112,7 @@ private Q_SLOTS:
     }
 
     // Keys clash across Names, in any case and with blanks around; entries of one Name, empty
-    // values and commands that bind no key never clash.
+    // values and commands that bind no key never clash. A Name and section is listed once.
     void clashes() {
         const Table<BindingEntry> table = bindings({
             {"Moving", "Jump", "bind *x \"+moveup\"", "SPACE"},
@@ -129,6 +120,7 @@ private Q_SLOTS:
             {"Moving", "Jump", "bind *x \"+moveup\"", "SPACE"},
             {"Firing", "Zoom", "bind *x \"+zoom\"", " MOUSE1"},
             {"Chat", "Say", "bind *x \"say hi\"", "mouse1"},
+            {"Firing", "Fire", "bind *x \"+attack\"", "MOUSE1"},
             {"Mouse", "Speed", "seta sensitivity *x", "MOUSE1"},
             {"Moving", "Crouch", "bind *x \"+movedown\"", ""},
             {"Moving", "Walk", "bind *x \"+speed\"", ""},

@@ -18,14 +18,9 @@ void fillEntries(GameSetTables& tables) {
     tables.Bindings.append({"Player", "Name", R"(seta name "*X")", "", QString::fromUtf8("Sergé")});
     tables.Bindings.append({"Player", "Literal", "echo *x", "Prints its value", "a*xb"});
     tables.Bindings.append({"Player", "Fixed", "cl_run 1", "Always run", "yes"});
-    SelectionEntry picmip{"Display",
-                          "Texture detail",
-                          "seta r_picmip *x",
-                          "Texture detail; 0 is sharpest, needs vid_restart",
-                          {},
-                          0,
-                          "2 - High"};
-    tables.Selections.append(picmip);
+    const QString picmip = "Texture detail; 0 is sharpest, needs vid_restart";
+    tables.Selections.append(
+        {"Display", "Texture detail", "seta r_picmip *x", picmip, {}, 0, "2 - High"});
     tables.Selections.append(
         {"Display", "Crosshair", "seta cg_drawCrosshair *x", "Crosshair shape", {}, 0, "-"});
     tables.Selections.append({"Display", "Unchosen", "seta cg_gun *x", "Gun", {}, 0, ""});
