@@ -366,6 +366,10 @@ bool writtenValueWarns(QStringView command, QStringView value) {
     return !isPlainWord(command, value) && judge(command, value, false).warns();
 }
 
+QString writtenValueWarning(QStringView command, QStringView value) {
+    return writtenValueWarning(judgeWrittenValue(command, value));
+}
+
 QString writtenValueWarning(const WrittenValue& judged) {
     QStringList lines;
     if (judged.endsEarly) {
