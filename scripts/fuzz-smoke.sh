@@ -20,7 +20,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p build/fuzz/artifacts
 for target in fuzz_game_set_loader fuzz_template_matcher fuzz_config_script_reader \
-    fuzz_config_round_trip; do
+    fuzz_config_round_trip fuzz_game_reading; do
     corpus=${target#fuzz_}
     mkdir -p "$work/$corpus"
     cp fuzz/corpus/"$corpus"/* "$work/$corpus/"
@@ -29,6 +29,7 @@ for target in fuzz_game_set_loader fuzz_template_matcher fuzz_config_script_read
     case $target in
         fuzz_game_set_loader) options+=(-dict=fuzz/game_set.dict) ;;
         fuzz_template_matcher) options+=(-dict=fuzz/template.dict) ;;
+        fuzz_game_reading) options+=(-dict=fuzz/game_reading.dict) ;;
         *) options+=(-dict=fuzz/config_script.dict) ;;
     esac
     echo "== fuzz $target for $seconds s"

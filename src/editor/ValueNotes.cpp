@@ -4,11 +4,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "console/WrittenValue.h"
 #include "model/GameSetTables.h"
 #include "model/KeyClashes.h"
 #include "model/KeyNames.h"
 #include "output/ConfigWriter.h"
-#include "output/OneCommand.h"
 #include "ui/ModelEvents.h"
 
 namespace scriptloom {
@@ -30,13 +30,23 @@ void ValueNotes::entryShown(EntryKind kind, const QString& name) {
     refresh();
 }
 
-// A value is judged in the line the script would hold for it, with the command the panel shows.
+namespace {
+
+// Tells what the game makes of the value in the line the script would hold for it, with the
+// command the panel shows: one sentence for each kind of trouble, or nothing.
+void showWarning(QLabel* line, const QString& command, QStringView value) {
+    const QString warning = console::writtenValueWarning(command, value);
+    line->setText(warning);
+    line->setVisible(!warning.isEmpty());
+}
+
+}  // namespace
+
 void ValueNotes::refresh() {
     const QString choice = lines_.choice->currentText();
     const QString value = lines_.value->text();
-    lines_.selectionBreakout->setVisible(
-        valueEndsCommandEarly(lines_.selectionCommand->text(), selectionValue(choice)));
-    lines_.bindingBreakout->setVisible(valueEndsCommandEarly(lines_.bindingCommand->text(), value));
+    showWarning(lines_.selectionBreakout, lines_.selectionCommand->text(), selectionValue(choice));
+    showWarning(lines_.bindingBreakout, lines_.bindingCommand->text(), value);
 
     const GameSetTables& tables = programTables();
     const int selection = kind_ == EntryKind::Selection ? tables.Selections.firstNamed(name_) : -1;

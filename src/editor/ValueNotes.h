@@ -13,9 +13,11 @@ class QLineEdit;
 namespace scriptloom {
 
 // The lines under the value boxes of the editor's panels that tell the player about the value on
-// show: a value that ends its command early, a Selection value none of its options, a key the game
-// has no name for, and the other actions bound to the same key. They follow the entry shown and
-// every change of the values; none of them stops a value being stored as typed.
+// show: a value the game would not read as typed (it ends its command early, is stored otherwise,
+// holds characters a script cannot hold, or makes a bound key run more commands), a Selection value
+// none of its options, a key the game has no name for, and the other actions bound to the same key.
+// They follow the entry shown and every change of the values; none of them stops a value being
+// stored as typed.
 class ValueNotes : public QObject {
     Q_OBJECT
 

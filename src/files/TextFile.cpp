@@ -25,6 +25,8 @@ constexpr std::array<char16_t, 32> kHighControlRange = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+}  // namespace
+
 char encodeChar(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
         return static_cast<char>(c);
@@ -36,8 +38,6 @@ char encodeChar(char16_t c) {
     }
     return '?';
 }
-
-}  // namespace
 
 QString decode(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);

@@ -13,6 +13,8 @@ namespace scriptloom::textfile {
 QString decode(QByteArrayView bytes);
 // Characters the code page cannot hold are written as "?".
 QByteArray encode(QStringView text);
+// The byte one character is written as; "?" for one the code page cannot hold.
+char encodeChar(char16_t c);
 // Whether every character of the text has a byte in the code page, so that it is written as it is.
 bool canEncode(QStringView text);
 

@@ -10,8 +10,8 @@
 #include "model/GameSetTables.h"
 #include "output/ConfigWriter.h"
 #include "output/Form6.h"
-#include "output/OneCommand.h"
 #include "output/SaveNameNotice.h"
+#include "output/WarnedValues.h"
 #include "ui/CheckBox.h"
 #include "ui/DriveListBox.h"
 #include "ui/FileListBox.h"
@@ -161,11 +161,11 @@ void Form5::showNameInfo() {
     ui->lblNameInfo->setVisible(!notice.isEmpty());
 }
 
-// Each time the dialog comes up it looks again for the game's folder, for values that would
-// run extra commands and for sets a script cannot name, since all may have changed while hidden.
+// Each time the dialog comes up it looks again for the game's folder, for values the game would
+// not read as typed and for sets a script cannot name, since all may have changed while hidden.
 void Form5::showEvent(QShowEvent* event) {
     ui->cmdGameFolder->setEnabled(QFileInfo(gamefolder::path()).isDir());
-    const QString extra = extraCommandsNotice(entriesRunningExtraCommands(programTables()));
+    const QString extra = warnedValuesNotice(entriesWithWarnedValues(programTables()));
     ui->lblExtraCommands->setText(extra);
     ui->lblExtraCommands->setVisible(!extra.isEmpty());
     showNameInfo();

@@ -205,16 +205,25 @@ private Q_SLOTS:
     // The warning under a value box follows the value shown, whether it was stored before the
     // click or is being typed; a Selection is judged by the value it writes, cut after the dash.
     void breakoutWarning_followsTheShownValue() {
+        const QString early =
+            "This value ends the command early: the game will read the rest as another command.";
         addEntry(kBinding, "Fire", "bind *x", "f", "a;quit");
         addEntry(kBinding, "Jump", "bind *x", "j");
+        addEntry(kBinding, "Zoom", "seta cg_zoomfov \"*x\"", "z");
         addEntry(kSelection, "Gun", "cmd *x", "g");
         QVERIFY(clickNode("Fire"));
-        QVERIFY(!shownText("lblBreakoutBinding").isEmpty());
+        QCOMPARE(shownText("lblBreakoutBinding"), early);
         QVERIFY(clickNode("Jump"));
         QVERIFY(shownText("lblBreakoutBinding").isEmpty());
         QTest::keyClicks(text1(), "x;quit");
-        QVERIFY(!shownText("lblBreakoutBinding").isEmpty());
+        QCOMPARE(shownText("lblBreakoutBinding"), early);
         QCOMPARE(programTables().Bindings[1].Value, QString("x;quit"));
+        QVERIFY(clickNode("Zoom"));
+        QTest::keyClicks(text1(), QString(1100, u'a'));
+        QCOMPARE(shownText("lblBreakoutBinding"), early);
+        text1()->clear();
+        QTest::keyClicks(text1(), "2\"2");
+        QCOMPARE(shownText("lblBreakoutBinding"), "The game will read this value as: `2 2 `");
         QVERIFY(clickNode("Gun"));
         QVERIFY(shownText("lblBreakoutSelection").isEmpty());
         QTest::keyClicks(combo1()->lineEdit(), "1;quit");

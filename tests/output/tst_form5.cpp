@@ -170,8 +170,8 @@ private Q_SLOTS:
         QCOMPARE(QDir(startFolder_.path()).entryList(QDir::AllEntries), before);
     }
 
-    // The game's folder is offered only once it exists; values that would run extra commands are
-    // named when the dialog comes up.
+    // The game's folder is offered only once it exists; values the game would not read as typed
+    // are named when the dialog comes up.
     void showing_offersTheGameFolderAndNamesBreakingValues() {
         QTemporaryDir home;
         const QByteArray oldHome = qgetenv("HOME");
@@ -187,7 +187,8 @@ private Q_SLOTS:
         programTables().Bindings.append({"S", "Zoom", "seta cg_zoomfov \"*x\"", "", "2\"; quit"});
         form_->hide();
         form_->show();
-        QCOMPARE(extra->text(), QString("1 value runs extra commands: Zoom"));
+        QCOMPARE(extra->text(),
+                 QString("1 value runs extra commands or will not reach the game as typed: Zoom"));
         QTest::mouseClick(gameFolder, Qt::LeftButton);
         QCOMPARE(form_->Dir1()->path(), QDir(gamefolder::path()).canonicalPath());
         QCOMPARE(form_->File1()->path(), form_->Dir1()->path());
