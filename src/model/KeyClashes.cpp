@@ -11,9 +11,14 @@ namespace scriptloom {
 
 namespace {
 
-// The key a Binding's value names, in one letter case: " Mouse2" and "MOUSE2" are one key.
+// A key name in one letter case: " Mouse2" and "MOUSE2" are one key.
+QString foldedKey(const QString& key) {
+    return key.trimmed().toCaseFolded();
+}
+
+// The key a Binding's value names.
 QString keyOf(const BindingEntry& entry) {
-    return entry.Value.trimmed().toCaseFolded();
+    return foldedKey(entry.Value);
 }
 
 }  // namespace
@@ -56,6 +61,17 @@ QList<KeyClash> KeyClashes::clashesOf(const QString& name) const {
         break;
     }
     return others;
+}
+
+QList<KeyClash> KeyClashes::boundTo(const QString& key) const {
+    QList<KeyClash> bound;
+    for (const std::int16_t i : byKey_.value(foldedKey(key))) {
+        const KeyClash binding{bindings_[i].Name, bindings_[i].Section};
+        if (!bound.contains(binding)) {
+            bound.append(binding);
+        }
+    }
+    return bound;
 }
 
 QString clashLine(const QList<KeyClash>& clashes) {

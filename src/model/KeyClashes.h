@@ -35,6 +35,10 @@ public:
     // Name; entries named `name` are not listed, nor the same Name and section twice.
     QList<KeyClash> clashesOf(const QString& name) const;
 
+    // The key Bindings bound to a key (a game key name, in any letter case), in table order, each
+    // Name and section once.
+    QList<KeyClash> boundTo(const QString& key) const;
+
 private:
     const Table<BindingEntry>& bindings_;
     // Key name folded to one case, to the key Bindings bound to it.
