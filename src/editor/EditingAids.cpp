@@ -126,11 +126,26 @@ void EditingAids::connectKeyCapture() {
             &EditingAids::showKeyButton);
 }
 
-// "Press a key..." stands beside the box of a Binding that binds a key.
-void EditingAids::showKeyButton() {
+bool EditingAids::setShownKey(const QString& key) {
+    // The editor stores into the entries named by the selected node, so with a section selected
+    // the key would go into the box and nowhere else.
+    if (!showsKeyBinding() || controls_.tree->selectedNode() == 0 ||
+        controls_.tree->selectedText() != name_) {
+        return false;
+    }
+    controls_.value->setText(key);
+    return true;
+}
+
+bool EditingAids::showsKeyBinding() const {
     const GameSetTables& tables = programTables();
     const int binding = kind_ == EntryKind::Binding ? tables.Bindings.firstNamed(name_) : -1;
-    const bool bindsKey = binding >= 0 && commandBindsKey(tables.Bindings[binding].Command);
+    return binding >= 0 && commandBindsKey(tables.Bindings[binding].Command);
+}
+
+// "Press a key..." stands beside the box of a Binding that binds a key.
+void EditingAids::showKeyButton() {
+    const bool bindsKey = showsKeyBinding();
     if (!bindsKey) {
         controls_.pressKey->stopListening();
     }

@@ -51,6 +51,10 @@ public:
     void recordEdit(ValueSnapshot before, ValueSnapshot after);
     // Forgets every step, as a new config begins.
     void clearHistory();
+    // Puts a key chosen elsewhere into the box of the key Binding on the panel, as a captured key
+    // goes there ("" clears it); false, changing nothing, when the panel shows no key Binding of
+    // the selected node.
+    bool setShownKey(const QString& key);
 
 Q_SIGNALS:
     // A Clear emptied the control of this kind; the editor stores it as the player's edit.
@@ -67,6 +71,7 @@ private:
     void connectKeyCapture();
     void clearShownEntry();
     void showKeyButton();
+    bool showsKeyBinding() const;
     void showPanelMenu(QWidget* widget, const QPoint& globalPos);
 
     Controls controls_;

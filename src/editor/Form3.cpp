@@ -8,6 +8,7 @@
 
 #include "editor/EditingAids.h"
 #include "editor/FindBox.h"
+#include "editor/KeyboardWindow.h"
 #include "editor/NodeMarks.h"
 #include "editor/StatusLine.h"
 #include "editor/ValueNotes.h"
@@ -91,6 +92,7 @@ void Form3::connectEvents() {
     connect(ui->Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
     connect(ui->Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
     connect(ui->Command5, &QPushButton::clicked, this, &Form3::Command5_Click);
+    connect(ui->cmdKeys, &QPushButton::clicked, this, &Form3::cmdKeys_Click);
     // Ctrl+S (the platform's Save keys) is "Save...".
     auto* save = new QShortcut(QKeySequence::Save, this);
     connect(save, &QShortcut::activated, this, &Form3::Command1_Click);
@@ -159,6 +161,10 @@ void Form3::showRestoredEntry(EntryKind kind, const QString& name) {
     findBox_->reveal(node);
     ui->TreeView1->selectNode(node);
     showEntry(kind, name);
+}
+
+bool Form3::setShownKey(const QString& key) {
+    return editingAids_->setShownKey(key);
 }
 
 // One panel at a time is on screen, on the spot the three share.
@@ -296,6 +302,11 @@ void Form3::Command4_Click() {
 // "Add other commands": the free lines written before the entries' commands.
 void Form3::Command5_Click() {
     showModeless(Form6::instance());
+}
+
+// "Keys..." (Ctrl+K): the picture of what each key is bound to.
+void Form3::cmdKeys_Click() {
+    showModeless(KeyboardWindow::instance());
 }
 
 void Form3::closeEvent(QCloseEvent* event) {

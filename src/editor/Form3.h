@@ -44,6 +44,13 @@ public:
     void clearLoadProblems();
     void reportLoadProblems(const QStringList& problems);
 
+    // What the keys window asks of the editor. The entry of this kind and Name is selected and
+    // shown, as after an undo.
+    void showRestoredEntry(EntryKind kind, const QString& name);
+    // A key goes into the key Binding on the panel as a pressed key does; false when the panel
+    // shows none.
+    bool setShownKey(const QString& key);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -65,10 +72,10 @@ private:
     void Command3_Click();
     void Command4_Click();
     void Command5_Click();
+    void cmdKeys_Click();
     void Form_Unload(int& cancel);
 
     void showEntry(EntryKind kind, const QString& name);
-    void showRestoredEntry(EntryKind kind, const QString& name);
     void showPanel(QWidget* panel);
     void showSelection(const SelectionEntry& entry);
     void showSwitch(int index);
