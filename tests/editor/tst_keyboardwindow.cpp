@@ -156,6 +156,7 @@ private Q_SLOTS:
             addBinding(binding);
         }
         ModelEvents::notifyEntries();
+        QCoreApplication::processEvents();
         Form6::instance()->setText(otherCommands);
         QTRY_COMPARE(this->shown(key), shown);
     }
