@@ -13,7 +13,7 @@ namespace {
 constexpr int kSections = 300;
 }  // namespace
 
-QByteArray bigGameSet() {
+QByteArray bigGameSet(int keyBindings) {
     textfile::LineWriter out;
     for (int i = 0; i < kBigGameSetPerKind; ++i) {
         const QString section = QStringLiteral("Section %1").arg(i % kSections);
@@ -32,7 +32,10 @@ QByteArray bigGameSet() {
             out.writeLine(QString::fromLatin1(kind));
             out.writeLine(section);
             out.writeLine(QStringLiteral("%1 %2").arg(QLatin1String(kind)).arg(i));
-            out.writeLine(QStringLiteral("seta %1_%2 \"*x\"").arg(QLatin1String(kind)).arg(i));
+            const bool bindsKey = i < keyBindings && qstrcmp(kind, "BINDING") == 0;
+            out.writeLine(
+                bindsKey ? QStringLiteral("bind *x \"+action_%1\"").arg(i)
+                         : QStringLiteral("seta %1_%2 \"*x\"").arg(QLatin1String(kind)).arg(i));
             out.writeLine(QStringLiteral("Help text of entry %1.").arg(i));
             out.writeLine(u"");
         }

@@ -4,6 +4,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStaticText>
 #include <QToolTip>
 #include <algorithm>
 #include <utility>
@@ -74,11 +75,17 @@ KeyboardPicture::KeyboardPicture(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     keys_.resize(places().size());
+    texts_.resize(places().size());
 }
 
 void KeyboardPicture::setKeys(std::vector<KeyShown> keys) {
+    keys.resize(places().size());
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (keys[i].label != keys_[i].label) {
+            texts_[i].reset();
+        }
+    }
     keys_ = std::move(keys);
-    keys_.resize(places().size());
     update();
 }
 
@@ -167,8 +174,8 @@ void KeyboardPicture::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
-// A key: its fill, its caption at the top and, below it, what binds it, each cut short to fit.
-void KeyboardPicture::drawKey(QPainter& painter, std::size_t place) const {
+// A key: its fill, then its text.
+void KeyboardPicture::drawKey(QPainter& painter, std::size_t place) {
     const double u = unit();
     const KeyShown& shown = keys_[place];
     const QRectF key = placeRect(place).adjusted(u * 0.04, u * 0.04, -u * 0.04, -u * 0.04);
@@ -179,30 +186,58 @@ void KeyboardPicture::drawKey(QPainter& painter, std::size_t place) const {
     painter.setBrush(fillOf(shown.state));
     painter.drawRoundedRect(key, u * 0.1, u * 0.1);
 
+    std::optional<KeyText>& text = texts_[place];
+    if (!text) {
+        text = layOutText(place, key);
+    }
     painter.setPen(textOn(shown.state, palette()));
+    for (const KeyText::Line& line : text->lines) {
+        painter.setFont(line.font);
+        painter.drawStaticText(line.at, line.text);
+    }
+}
+
+// The caption at the top of the key and, below it, what binds it, each cut short to fit. Laid
+// out once for each size of the picture and each label, as laying out text is the slow part of
+// drawing.
+KeyboardPicture::KeyText KeyboardPicture::layOutText(std::size_t place, const QRectF& key) const {
+    const double u = unit();
     const QRectF inside = key.adjusted(u * 0.06, u * 0.03, -u * 0.06, -u * 0.03);
+    KeyText laidOut;
+    const auto addLine = [&laidOut, &inside](const QFont& font, const QString& text, double top) {
+        QStaticText line(text);
+        line.setTextFormat(Qt::PlainText);
+        line.prepare({}, font);
+        const double left = inside.left() + (inside.width() - line.size().width()) / 2;
+        laidOut.lines.push_back({font, QPointF(left, top), line});
+    };
     const QString& caption = places()[place].caption;
     const QFont captionFont =
         fittedFont(font(), static_cast<int>(u * 0.25), kSmallestCaption, caption, inside.width());
     const QFontMetricsF captionMetrics(captionFont);
-    painter.setFont(captionFont);
-    const QRectF captionRect(inside.left(), inside.top(), inside.width(), captionMetrics.height());
-    painter.drawText(captionRect, Qt::AlignHCenter | Qt::AlignTop,
-                     captionMetrics.elidedText(caption, Qt::ElideRight, inside.width()));
-    if (shown.label.isEmpty()) {
-        return;
+    addLine(captionFont, captionMetrics.elidedText(caption, Qt::ElideRight, inside.width()),
+            inside.top());
+    const QString& label = keys_[place].label;
+    if (label.isEmpty()) {
+        return laidOut;
     }
     QFont labelFont = font();
     labelFont.setPixelSize(std::max(kSmallestLabel, static_cast<int>(u * 0.23)));
     const QFontMetricsF labelMetrics(labelFont);
-    painter.setFont(labelFont);
-    const QRectF labelRect(inside.left(), captionRect.bottom(), inside.width(),
-                           inside.bottom() - captionRect.bottom());
-    const double lines =
-        1 + (labelRect.height() - labelMetrics.height()) / labelMetrics.lineSpacing();
-    const auto most = std::max<qsizetype>(1, static_cast<qsizetype>(lines));
-    painter.drawText(labelRect, Qt::AlignCenter,
-                     fittedLines(shown.label, labelMetrics, inside.width(), most).join(u'\n'));
+    const double top = inside.top() + captionMetrics.height();
+    const double room = inside.bottom() - top;
+    const auto most = std::max<qsizetype>(
+        1, static_cast<qsizetype>(1 + (room - labelMetrics.height()) / labelMetrics.lineSpacing()));
+    const QStringList lines = fittedLines(label, labelMetrics, inside.width(), most);
+    // The lines stand in the middle of the room under the caption.
+    double lineTop = top + (room - labelMetrics.height() -
+                            labelMetrics.lineSpacing() * static_cast<double>(lines.size() - 1)) /
+                               2;
+    for (const QString& line : lines) {
+        addLine(labelFont, line, lineTop);
+        lineTop += labelMetrics.lineSpacing();
+    }
+    return laidOut;
 }
 
 bool KeyboardPicture::event(QEvent* event) {
@@ -220,6 +255,21 @@ bool KeyboardPicture::event(QEvent* event) {
         return true;
     }
     return QWidget::event(event);
+}
+
+void KeyboardPicture::resizeEvent(QResizeEvent* /*event*/) {
+    forgetTexts();
+}
+
+void KeyboardPicture::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        forgetTexts();
+    }
+    QWidget::changeEvent(event);
+}
+
+void KeyboardPicture::forgetTexts() {
+    texts_.assign(places().size(), std::nullopt);
 }
 
 void KeyboardPicture::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QFont>
+#include <QStaticText>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "model/KeyStates.h"
@@ -38,6 +41,8 @@ Q_SIGNALS:
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -45,6 +50,16 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // The text of a key, laid out for the picture's size.
+    struct KeyText {
+        struct Line {
+            QFont font;
+            QPointF at;
+            QStaticText text;
+        };
+        std::vector<Line> lines;
+    };
+
     // The layout's place in the widget: the size of a key unit and the picture's top left.
     double unit() const;
     QPointF origin() const;
@@ -52,9 +67,12 @@ private:
     // The named key under a point, or -1.
     int namedKeyAt(const QPointF& point) const;
     void setHovered(int place);
-    void drawKey(QPainter& painter, std::size_t place) const;
+    void drawKey(QPainter& painter, std::size_t place);
+    KeyText layOutText(std::size_t place, const QRectF& key) const;
+    void forgetTexts();
 
     std::vector<KeyShown> keys_;
+    std::vector<std::optional<KeyText>> texts_;
     int pressed_ = -1;
     int hovered_ = -1;
 };

@@ -55,7 +55,6 @@ KeyboardWindow::KeyboardWindow() : picture_(new KeyboardPicture(this)) {
     setWindowTitle(QStringLiteral("Keys"));
     setUpControls();
     resize(keptSize().boundedTo(screen()->availableGeometry().size()));
-    refresh();
     connect(ModelEvents::instance(), &ModelEvents::valuesChanged, this, &KeyboardWindow::refresh);
     connect(ModelEvents::instance(), &ModelEvents::entriesChanged, this, &KeyboardWindow::refresh);
     connect(ModelEvents::instance(), &ModelEvents::scriptOptionsChanged, this,
@@ -81,7 +80,11 @@ void KeyboardWindow::setUpControls() {
     }
 }
 
+// A hidden window catches up when it is shown again, so it costs the editor nothing meanwhile.
 void KeyboardWindow::refresh() {
+    if (!isVisible()) {
+        return;
+    }
     const QString otherCommands = Form6::exists() ? Form6::instance()->text() : QString();
     picture_->setKeys(keysShown(programTables(), otherCommands));
 }
@@ -127,6 +130,11 @@ void KeyboardWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void KeyboardWindow::showEvent(QShowEvent* event) {
+    refresh();
+    QWidget::showEvent(event);
 }
 
 void KeyboardWindow::resizeEvent(QResizeEvent* event) {
