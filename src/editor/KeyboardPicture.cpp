@@ -16,9 +16,9 @@ namespace scriptloom {
 namespace {
 
 constexpr double kMargin = 4;
-// Below these pixel sizes text is not readable, so it is cut short rather than made smaller.
-constexpr int kSmallestCaption = 7;
-constexpr int kSmallestLabel = 7;
+// Below this size, in pixels of the screen, text is not readable, so it is cut short rather than
+// made smaller.
+constexpr double kSmallestText = 7;
 
 const std::vector<KeyPlace>& places() {
     return keyboardLayout();
@@ -39,13 +39,24 @@ QColor textOn(KeyState state, const QPalette& palette) {
     return Qt::black;
 }
 
-// A font of this pixel size, made smaller down to `smallest` until the text fits the width.
-QFont fittedFont(QFont font, int size, int smallest, const QString& text, double width) {
-    font.setPixelSize(std::max(size, smallest));
-    while (font.pixelSize() > smallest && QFontMetricsF(font).horizontalAdvance(text) > width) {
-        font.setPixelSize(font.pixelSize() - 1);
-    }
+// The widget's font at a size in the widget's pixels, which may be fractions of a screen pixel
+// (pixel sizes are whole numbers, point sizes need not be).
+QFont sizedFont(const QWidget& widget, double pixels) {
+    QFont font = widget.font();
+    font.setPointSizeF(pixels * 72.0 / widget.logicalDpiY());
     return font;
+}
+
+// The font at this size, made smaller down to `smallest` until the text fits the width.
+QFont fittedFont(const QWidget& widget, double size, double smallest, const QString& text,
+                 double width) {
+    size = std::max(size, smallest);
+    QFont fitted = sizedFont(widget, size);
+    while (size > smallest && QFontMetricsF(fitted).horizontalAdvance(text) > width) {
+        size = std::max(smallest, size - 0.5);
+        fitted = sizedFont(widget, size);
+    }
+    return fitted;
 }
 
 // The text broken at blanks into at most `most` lines of the width, the last one cut short.
@@ -203,6 +214,7 @@ void KeyboardPicture::drawKey(QPainter& painter, std::size_t place) {
 KeyboardPicture::KeyText KeyboardPicture::layOutText(std::size_t place, const QRectF& key) const {
     const double u = unit();
     const QRectF inside = key.adjusted(u * 0.06, u * 0.03, -u * 0.06, -u * 0.03);
+    const double smallest = kSmallestText / devicePixelRatioF();
     KeyText laidOut;
     const auto addLine = [&laidOut, &inside](const QFont& font, const QString& text, double top) {
         QStaticText line(text);
@@ -212,8 +224,7 @@ KeyboardPicture::KeyText KeyboardPicture::layOutText(std::size_t place, const QR
         laidOut.lines.push_back({font, QPointF(left, top), line});
     };
     const QString& caption = places()[place].caption;
-    const QFont captionFont =
-        fittedFont(font(), static_cast<int>(u * 0.25), kSmallestCaption, caption, inside.width());
+    const QFont captionFont = fittedFont(*this, u * 0.25, smallest, caption, inside.width());
     const QFontMetricsF captionMetrics(captionFont);
     addLine(captionFont, captionMetrics.elidedText(caption, Qt::ElideRight, inside.width()),
             inside.top());
@@ -221,8 +232,7 @@ KeyboardPicture::KeyText KeyboardPicture::layOutText(std::size_t place, const QR
     if (label.isEmpty()) {
         return laidOut;
     }
-    QFont labelFont = font();
-    labelFont.setPixelSize(std::max(kSmallestLabel, static_cast<int>(u * 0.23)));
+    const QFont labelFont = sizedFont(*this, std::max(smallest, u * 0.23));
     const QFontMetricsF labelMetrics(labelFont);
     const double top = inside.top() + captionMetrics.height();
     const double room = inside.bottom() - top;
