@@ -2,7 +2,7 @@
 
 #include <QHash>
 
-#include "model/FreeKeyBinds.h"
+#include "console/FreeKeyBinds.h"
 #include "model/GameSetTables.h"
 #include "model/KeyClashes.h"
 #include "model/KeyboardLayout.h"
@@ -50,7 +50,7 @@ KeyShown shownFor(const KeyPlace& place, const KeyClashes& clashes,
 
 std::vector<KeyShown> keysShown(const GameSetTables& tables, const QString& otherCommands) {
     const KeyClashes& clashes = currentKeyClashes(tables);
-    const QHash<QString, QString> freeBinds = freeKeyBinds(otherCommands);
+    const QHash<QString, QString> freeBinds = console::freeKeyBinds(otherCommands);
     std::vector<KeyShown> shown;
     shown.reserve(keyboardLayout().size());
     for (const KeyPlace& place : keyboardLayout()) {

@@ -1,4 +1,5 @@
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "editor/KeyboardPicture.h"
@@ -134,10 +135,13 @@ private Q_SLOTS:
             << QStringList{R"(S|Player name|seta name "*x"|w)"} << ""
             << "w"
             << "free [] w: free";
-        QTest::newRow("free line, the last of a key wins")
-            << QStringList{} << "bind f1 \"vote yes\"\r\n  BIND F1 \"vote no\"\r\nbind F2"
+        QTest::newRow("free line, the last bind of a key wins")
+            << QStringList{} << "bind f1 \"vote yes\"; BIND F1 vote  no // x\r\nbind F1"
             << "F1"
             << "bound by a free line [vote no] F1\nIn the other commands: vote no";
+        QTest::newRow("free line taken away") << QStringList{} << "bind F1 x\r\nunbind f1"
+                                              << "F1"
+                                              << "free [] F1: free";
         QTest::newRow("an entry's line comes after the free lines")
             << QStringList{fire + "F1"} << "bind F1 \"vote yes\""
             << "F1"
@@ -157,8 +161,11 @@ private Q_SLOTS:
         }
         ModelEvents::notifyEntries();
         QCoreApplication::processEvents();
+        // The picture has followed the other commands once their notice has gone out.
+        QSignalSpy notice(ModelEvents::instance(), &ModelEvents::scriptOptionsChanged);
         Form6::instance()->setText(otherCommands);
-        QTRY_COMPARE(this->shown(key), shown);
+        QVERIFY(notice.wait());
+        QCOMPARE(this->shown(key), shown);
     }
 
     // A click binds the key to the key Binding on the panel, one step of the history; with
