@@ -24,19 +24,19 @@ const std::vector<KeyPlace>& places() {
     return keyboardLayout();
 }
 
-QColor textOn(KeyState state, const QPalette& palette) {
+// The fills are light whatever the colours of the desktop, so the text on them is dark, but on red.
+QColor textOn(KeyState state) {
     switch (state) {
         case KeyState::Clash:
             return Qt::white;
         case KeyState::NoName:
-            return palette.color(QPalette::Disabled, QPalette::Text);
+            return {0x8c, 0x8c, 0x8c};
         case KeyState::Free:
-            return palette.color(QPalette::Text);
         case KeyState::Bound:
         case KeyState::BoundByCommand:
             break;
     }
-    return Qt::black;
+    return {0x20, 0x20, 0x20};
 }
 
 // The widget's font at a size in the widget's pixels, which may be fractions of a screen pixel
@@ -201,7 +201,7 @@ void KeyboardPicture::drawKey(QPainter& painter, std::size_t place) {
     if (!text) {
         text = layOutText(place, key);
     }
-    painter.setPen(textOn(shown.state, palette()));
+    painter.setPen(textOn(shown.state));
     for (const KeyText::Line& line : text->lines) {
         painter.setFont(line.font);
         painter.drawStaticText(line.at, line.text);
