@@ -145,6 +145,7 @@ int main(int argc, char* argv[]) {
         ConfigScriptReaderActions actions;
         actions.loadGameSet = [&](const QString& name) {
             loadGameSet(programfolder::gameSetPath(name), tables, tree);
+            return true;
         };
         actions.appendOtherCommand = [&other](const QString& line) {
             other += line + QStringLiteral("\r\n");

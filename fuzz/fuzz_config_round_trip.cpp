@@ -9,12 +9,14 @@
 //   set, a Selection's Choice as the writer writes it (up to and including its first "-");
 // - an entry without a value stays without one;
 // - a game set name a script can hold (scriptCanNameGameSet) comes back on its load line;
-// - the marker line, the other commands (each a "//" line here, so none fits a template) and,
-//   when comments are written, each written entry's comment line come back as other commands, in
-//   file order.
+// - the other commands (each a "//" line here, so none fits a template) come back as other
+//   commands, in file order, but for one equal to the marker line, and, without comments, for the
+//   last one when it is the comment line of the first entry written; the marker line and the
+//   comment lines written before the entries do not come back.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 
 #include "files/TextFile.h"
 #include "menu/ConfigScriptReader.h"
@@ -110,6 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             entry.Choice.clear();
             read.Selections.append(entry);
         }
+        return true;
     };
     actions.appendOtherCommand = [&](const QString& line) { appended << line; };
     actions.lineRead = [] {};
@@ -118,26 +121,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     check(loads.size() == 1);
     check(!scriptCanNameGameSet(setName) || loads[0] == setName);
-    QStringList expectedOther = QStringList{QString(kConfigMarkerLine)} + freeLines;
+    // The comment of the first entry written, the kinds in the writer's order.
+    std::optional<QString> firstComment;
+    const auto noteWritten = [&firstComment](const QString& value, const QString& comment) {
+        if (!value.isEmpty() && !firstComment.has_value()) {
+            firstComment = QStringLiteral("// ") + comment;
+        }
+    };
     for (int i = 0; i < written.Bindings.Count(); ++i) {
         const QString& value = written.Bindings[i].Value;
         check(read.Bindings[i].Value == withoutOuterQuotes(value));
-        if (comments && !value.isEmpty()) {
-            expectedOther << QStringLiteral("// ") + written.Bindings[i].Comment;
-        }
+        noteWritten(value, written.Bindings[i].Comment);
     }
     for (int i = 0; i < written.Selections.Count(); ++i) {
         const QString& choice = written.Selections[i].Choice;
         check(read.Selections[i].Choice == withoutOuterQuotes(selectionValue(choice).toString()));
-        if (comments && !choice.isEmpty()) {
-            expectedOther << QStringLiteral("// ") + written.Selections[i].Comment;
-        }
+        noteWritten(selectionValue(choice).toString(), written.Selections[i].Comment);
     }
     for (int i = 0; i < written.Switches.Count(); ++i) {
         const QString& state = written.Switches[i].State;
         check(read.Switches[i].State == withoutOuterQuotes(state));
-        if (comments && !state.isEmpty()) {
-            expectedOther << QStringLiteral("// ") + written.Switches[i].Comment;
+        noteWritten(state, written.Switches[i].Comment);
+    }
+    QStringList expectedOther;
+    for (qsizetype i = 0; i < freeLines.size(); ++i) {
+        const bool last = i == freeLines.size() - 1;
+        if (freeLines[i] != kConfigMarkerLine &&
+            !(last && !comments && firstComment == freeLines[i])) {
+            expectedOther << freeLines[i];
         }
     }
     check(appended == expectedOther);

@@ -1,11 +1,15 @@
 // Reads arbitrary config scripts, with the game set they load made of arbitrary bytes too, and
 // checks what the reader does with each line against the line's own kind: every line is read once
-// and announced; each "//LOAD" line asks for the name after its seventh character, in file order;
-// every other "//" line comes back among the other commands, in file order; no empty line and no
-// load line ever does; and the tables and the tree stay in step, one node per entry.
+// and announced; each "//LOAD" line asks for the name after its seventh character, in file order,
+// and comes back among the other commands only when the folder lacks that set; every other "//"
+// line comes back among the other commands, in file order, but for the marker line, which never
+// does, and a line directly before a command line, which may be dropped as the writer's comment
+// for that command; no empty line ever comes back; and the tables and the tree stay in step, one
+// node per entry.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 #include "files/TextFile.h"
 #include "menu/ConfigScriptReader.h"
@@ -13,6 +17,7 @@
 #include "model/GameSetTables.h"
 #include "model/NodeTree.h"
 #include "model/TreeAdder.h"
+#include "output/ConfigWriter.h"
 
 using namespace scriptloom;
 
@@ -34,17 +39,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray gameSet = split < 0 ? QByteArray() : input.left(split);
     const QByteArray script = split < 0 ? input : input.mid(split + 1);
 
-    QStringList expectedLoads;
-    QStringList expectedComments;
-    int lineCount = 0;
+    QStringList scriptLines;
     textfile::LineReader scan(script);
     while (!scan.atEnd()) {
-        const QString line = scan.readLine();
-        ++lineCount;
+        scriptLines << scan.readLine();
+    }
+    QStringList expectedLoads;
+    // The "//" lines that come back, in file order; those marked may be dropped.
+    QStringList expectedComments;
+    std::vector<bool> mayDrop;
+    for (qsizetype i = 0; i < scriptLines.size(); ++i) {
+        const QString& line = scriptLines[i];
+        const QString next = scriptLines.value(i + 1);
         if (line.startsWith(u"//LOAD")) {
             expectedLoads << line.mid(7);
-        } else if (line.startsWith(u"//")) {
+            if (line.mid(7) != u"fuzz.set") {
+                expectedComments << line;
+                mayDrop.push_back(false);
+            }
+        } else if (line.startsWith(u"//") && line != kConfigMarkerLine) {
             expectedComments << line;
+            mayDrop.push_back(!next.isEmpty() && !next.startsWith(u"//"));
         }
     }
 
@@ -61,22 +76,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (name == u"fuzz.set" && loads.size() <= 4) {
             loadGameSetBytes(gameSet, name, tables, tree);
         }
+        return name == u"fuzz.set";
     };
     actions.appendOtherCommand = [&](const QString& line) { appended << line; };
     actions.lineRead = [&] { ++announced; };
     textfile::LineReader lines(script);
     readConfigScript(lines, tables, actions);
 
-    check(announced == lineCount);
+    check(announced == scriptLines.size());
     check(loads == expectedLoads);
-    qsizetype next = 0;
+    QStringList appendedComments;
     for (const QString& line : appended) {
-        check(!line.isEmpty() && !line.startsWith(u"//LOAD"));
-        if (next < expectedComments.size() && line == expectedComments[next]) {
-            ++next;
+        check(!line.isEmpty());
+        if (line.startsWith(u"//")) {
+            appendedComments << line;
         }
     }
-    check(next == expectedComments.size());
+    // The comments that came back are the expected ones with only droppable ones left out:
+    // matched[j] tells whether the first j that came back match the expected ones so far.
+    std::vector<bool> matched(static_cast<std::size_t>(appendedComments.size()) + 1, false);
+    matched[0] = true;
+    for (qsizetype i = 0; i < expectedComments.size(); ++i) {
+        for (qsizetype j = appendedComments.size(); j >= 0; --j) {
+            const auto at = static_cast<std::size_t>(j);
+            const bool kept = j > 0 && matched[at - 1] && appendedComments[j - 1] == expectedComments[i];
+            matched[at] = kept || (matched[at] && mayDrop[static_cast<std::size_t>(i)]);
+        }
+    }
+    check(matched.back());
     int entryNodes = 0;
     for (int number = 1; number <= tree.count(); ++number) {
         entryNodes += tree.node(number).image == kEntryImage ? 1 : 0;

@@ -1,5 +1,6 @@
 #include "output/ConfigWriter.h"
 
+#include <QDir>
 #include <algorithm>
 
 #include "files/TextFile.h"
@@ -47,6 +48,10 @@ QStringView selectionValue(QStringView choice) {
 }
 
 QString configScriptPath(const QString& folder, const QString& fileName) {
+    // A full path typed or pasted as the name says where the script goes.
+    if (QDir::isAbsolutePath(fileName)) {
+        return QDir::fromNativeSeparators(fileName);
+    }
     // A root folder already ends in a separator; one is enough.
     return folder.endsWith(u'/') ? folder + fileName : folder + u'/' + fileName;
 }
@@ -58,7 +63,13 @@ QByteArray writeConfigScript(const ConfigScriptContents& contents, const GameSet
         out.writeLine(QString(kLoadLinePrefix) + gameSet);
     }
     out.writeLine(u"");
-    out.writeLine(contents.otherCommands);
+    // The other commands end in a line end of their own when they were opened from a script or
+    // typed with one: adding another would give the script one more empty line at every save.
+    QStringView otherCommands = contents.otherCommands;
+    if (otherCommands.endsWith(u"\r\n")) {
+        otherCommands.chop(2);
+    }
+    out.writeLine(otherCommands);
     writeEntries(out, tables.Bindings, contents.comments,
                  [](const BindingEntry& entry) { return QStringView(entry.Value); });
     writeEntries(out, tables.Selections, contents.comments,

@@ -24,7 +24,7 @@ struct ConfigScriptContents {
 };
 
 // The bytes of a config script: the marker line, one "//LOAD " line per game set, an empty line,
-// the other commands and a line end, then the command line of every Binding, Selection and Switch
+// the other commands and a line end (unless they end in one already), then the command line of every Binding, Selection and Switch
 // that has a value, in that order and in table order within each kind. Lines end in CR LF; text is
 // in Windows-1252.
 QByteArray writeConfigScript(const ConfigScriptContents& contents, const GameSetTables& tables);
@@ -46,7 +46,8 @@ bool holdsControlCharacter(QStringView text);
 bool scriptCanNameGameSet(QStringView fileName);
 
 // Where a script of that name in that folder is saved: the folder and the name, joined as they
-// are; the name is used as typed, with no extension added.
+// are, or the name alone when it is a full path; the name is used as typed, with no extension
+// added.
 QString configScriptPath(const QString& folder, const QString& fileName);
 
 }  // namespace scriptloom

@@ -98,6 +98,7 @@ private Q_SLOTS:
             {[&](const QString& fileName) {
                  loaded << fileName;
                  loadGameSetBytes(gameSet(fileName), fileName, tables, tree);
+                 return true;
              },
              [&](const QString& line) { otherCommands += line + "\r\n"; }, [&] { ++linesRead; }});
         QTEST(loaded, "loaded");
