@@ -76,6 +76,10 @@ TreeView* Form3::TreeView1() const {
 void Form3::startNewConfig() {
     programTables().resetAll();
     ui->TreeView1->nodes().removeAll();
+    // The previous config's free lines are no part of the new one.
+    if (Form6::exists()) {
+        Form6::instance()->setText(QString());
+    }
     editingAids_->clearHistory();
     ModelEvents::notifyEntries();
     clearLoadProblems();
@@ -277,7 +281,7 @@ void Form3::Text1_Change() {
 
 // "Save...": the save dialog, with the folder, name and comments of the last save.
 void Form3::Command1_Click() {
-    showModeless(Form5::instance());
+    showModeless(Form5::instance(), this);
 }
 
 // "Main Menu": the editor makes way for the menu, which runs afresh on its timer's next tick.
@@ -289,19 +293,19 @@ void Form3::Command2_Click() {
 
 // "Edit Game Set": the game set editor, holding the entry last clicked.
 void Form3::Command3_Click() {
-    showModeless(Form4::instance());
+    showModeless(Form4::instance(), this);
 }
 
 // "Add Game Set...": the list is read anew each time, so a set written meanwhile is offered.
 void Form3::Command4_Click() {
     Form7* dialog = Form7::instance();
     dialog->pointFileListAt(programfolder::configDirectory());
-    showModeless(dialog);
+    showModeless(dialog, this);
 }
 
 // "Add other commands": the free lines written before the entries' commands.
 void Form3::Command5_Click() {
-    showModeless(Form6::instance());
+    showModeless(Form6::instance(), this);
 }
 
 // "Keys..." (Ctrl+K): the picture of what each key is bound to.

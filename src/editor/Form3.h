@@ -37,7 +37,8 @@ public:
 
     TreeView* TreeView1() const;
 
-    // Discards every entry, node and step of the undo history, before a new config is loaded.
+    // Discards every entry, node, free line and step of the undo history, before a new config is
+    // loaded.
     void startNewConfig();
 
     // The status line tells what went wrong while game sets were loaded.

@@ -43,6 +43,22 @@ void Form2::pointFileListAt(const QString& folder) {
     pointGameSetListAt(*ui->File1, *ui->lblStatus, folder);
 }
 
+void Form2::rereadFileList() {
+    const QStringList inUse = gameSetsInUse();
+    FileListBox* list = ui->File1;
+    pointFileListAt(programfolder::configDirectory());
+    for (const QString& name : inUse) {
+        int at = 0;
+        while (at < list->count() && FileListBox::listedBefore(list->itemName(at), name)) {
+            ++at;
+        }
+        if (list->itemName(at) != name) {
+            list->insertItem(at, name);
+        }
+        list->setSelected(at, true);
+    }
+}
+
 // Opens the editor on an empty model, then loads every selected game set in list order.
 void Form2::Command1_Click() {
     // A second press that arrives while the sets are loading would only load them all again.
@@ -52,7 +68,7 @@ void Form2::Command1_Click() {
     loading_ = true;
     const QPointer<Form2> self(this);
     Form3* editor = Form3::instance();
-    editor->show();
+    showModeless(editor, this);
     doEvents();
     if (self.isNull()) {
         return;
@@ -74,10 +90,16 @@ void Form2::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// Enter presses OK, as in any dialog; the list passes the key on when it does not use it.
+// Enter presses OK, as in any dialog; the list passes the key on when it does not use it. Escape
+// goes back to the main menu as closing does, and keeps the dialog with its list.
 void Form2::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         ui->Command1->click();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        hide();
+        showMainMenu();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -1,6 +1,8 @@
 #include "gamesets/Form4.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
 
 #include "editor/Form3.h"
 #include "files/ProgramFolder.h"
@@ -8,6 +10,7 @@
 #include "gamesets/GameSetName.h"
 #include "gamesets/GameSetWriter.h"
 #include "model/GameSetTables.h"
+#include "model/Placeholder.h"
 #include "ui/MessageBox.h"
 #include "ui/ModelEvents.h"
 #include "ui/TreeView.h"
@@ -19,6 +22,19 @@ namespace {
 
 NodeTree& editorTree() {
     return Form3::instance()->TreeView1()->nodes();
+}
+
+int entryCount(const GameSetTables& tables) {
+    return tables.Selections.Count() + tables.Bindings.Count() + tables.Switches.Count();
+}
+
+QString entriesText(int count) {
+    return count == 1 ? QStringLiteral("1 entry") : QStringLiteral("%1 entries").arg(count);
+}
+
+void showLine(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setVisible(!text.isEmpty());
 }
 
 // Long commands and comments show from their start, as they read.
@@ -34,7 +50,9 @@ Form4::Form4() : ui(std::make_unique<Ui::Form4>()) {
     ui->setupUi(this);
     // The box is only a list of options: what is typed into it is neither kept nor read.
     ui->Combo1->setCompleter(nullptr);
+    showLine(ui->lblStatus, QString());
     connectEvents();
+    showSaveNotes();
 }
 
 Form4::~Form4() = default;
@@ -49,6 +67,43 @@ void Form4::connectEvents() {
     connect(ui->Command6, &QPushButton::clicked, this, &Form4::Command6_Click);
     connect(ui->Command7, &QPushButton::clicked, this, &Form4::Command7_Click);
     connect(ui->Command8, &QPushButton::clicked, this, &Form4::Command8_Click);
+    connect(ui->Text14, &QLineEdit::textChanged, this, &Form4::showSaveNotes);
+    connect(ModelEvents::instance(), &ModelEvents::entriesChanged, this, &Form4::showSaveNotes);
+}
+
+// What "save" writes, and, before it is pressed, whether it replaces a set already saved.
+void Form4::showSaveNotes() {
+    showLine(ui->lblSavesAll, QStringLiteral("Saves all %1 now loaded as one game set.")
+                                  .arg(entriesText(entryCount(programTables()))));
+    const QString name = ui->Text14->text();
+    const bool replaces = gameSetNameProblem(name).isEmpty() &&
+                          QFileInfo(programfolder::gameSetPath(name)).isFile();
+    showLine(ui->lblSaveNote,
+             replaces ? QStringLiteral("Replaces the existing %1 (kept as %1.bak).").arg(name)
+                      : QString());
+}
+
+// An entry whose Command has no "*x" is still added or rewritten, but no value will reach it.
+void Form4::tellCommandWithoutPlaceholder(const QString& command) {
+    showLine(ui->lblStatus,
+             findPlaceholder(command) < 0
+                 ? QStringLiteral("This command has no *x: the value will not be written into it.")
+                 : QString());
+}
+
+// The set files may have changed while the window was away.
+void Form4::showEvent(QShowEvent* event) {
+    showSaveNotes();
+    QWidget::showEvent(event);
+}
+
+// Escape puts the window away with its boxes, as the other dialogs do.
+void Form4::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form4::fillFromSelection(const SelectionEntry& entry) {
@@ -130,35 +185,41 @@ EntryTexts Form4::switchTexts() const {
 }
 
 void Form4::Command2_Click() {
+    tellCommandWithoutPlaceholder(ui->Text3->text());
     tellOutcome(addSelection(programTables(), editorTree(), selectionTexts(), optionList()),
                 QStringLiteral("Selection"), QStringLiteral("Selections"));
     ModelEvents::notifyEntries();
 }
 
 void Form4::Command3_Click() {
+    tellCommandWithoutPlaceholder(ui->Text3->text());
     tellOutcome(rewriteSelections(programTables(), selectionTexts(), optionList()),
                 QStringLiteral("Selection"), QStringLiteral("Selections"));
     ModelEvents::notifyEntries();
 }
 
 void Form4::Command5_Click() {
+    tellCommandWithoutPlaceholder(ui->Text8->text());
     tellOutcome(addBinding(programTables(), editorTree(), bindingTexts()),
                 QStringLiteral("Binding"), QStringLiteral("Bindings"));
     ModelEvents::notifyEntries();
 }
 
 void Form4::Command4_Click() {
+    tellCommandWithoutPlaceholder(ui->Text8->text());
     rewriteBindings(programTables(), bindingTexts());
     ModelEvents::notifyEntries();
 }
 
 void Form4::Command6_Click() {
+    tellCommandWithoutPlaceholder(ui->Text12->text());
     tellOutcome(addSwitch(programTables(), editorTree(), switchTexts()), QStringLiteral("Switch"),
                 QStringLiteral("Switches"));
     ModelEvents::notifyEntries();
 }
 
 void Form4::Command7_Click() {
+    tellCommandWithoutPlaceholder(ui->Text12->text());
     rewriteSwitches(programTables(), switchTexts());
     ModelEvents::notifyEntries();
 }
@@ -166,7 +227,8 @@ void Form4::Command7_Click() {
 // "save": every loaded entry as one game set in the config directory, under the name exactly as
 // typed. A name that could reach outside that directory, or that Windows could not hold, is
 // refused before anything is written. On any failure the file that was there stays as it was and
-// the user is told why; the window and its boxes stay as they are either way.
+// the user is told why; the window and its boxes stay as they are either way. A save that works
+// says so on the status line.
 void Form4::Command8_Click() {
     const QString name = ui->Text14->text();
     if (const QString problem = gameSetNameProblem(name); !problem.isEmpty()) {
@@ -181,7 +243,11 @@ void Form4::Command8_Click() {
         tellUserOfFailure(this, windowTitle(),
                           QStringLiteral("Cannot write file %1:\n%2.")
                               .arg(QDir::toNativeSeparators(path), result.error));
+        return;
     }
+    showLine(ui->lblStatus, QStringLiteral("Saved %1: %2.")
+                                .arg(name, entriesText(entryCount(programTables()))));
+    showSaveNotes();
 }
 
 }  // namespace scriptloom

@@ -21,7 +21,8 @@ struct SwitchEntry;
 // an entry's Section, Name, Command and Comment (a Selection's frame also its option list); "Add"
 // appends a new entry of that kind and puts it in the editor's tree, "Edit" rewrites every entry
 // of that kind named like the Name box. "save" writes every loaded entry as one game set in the
-// config directory. The window keeps no data of its own apart from its boxes.
+// config directory; the lines around the name box say so, and when the save replaces a set. The
+// window keeps no data of its own apart from its boxes.
 class Form4 : public QWidget, public DefaultInstance<Form4> {
     Q_OBJECT
 
@@ -34,11 +35,17 @@ public:
     void fillFromSwitch(const SwitchEntry& entry);
     void fillFromBinding(const BindingEntry& entry);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     friend class DefaultInstance<Form4>;
     Form4();
 
     void connectEvents();
+    void showSaveNotes();
+    void tellCommandWithoutPlaceholder(const QString& command);
 
     void Command1_Click();
     void Command9_Click();

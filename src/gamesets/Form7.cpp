@@ -63,11 +63,15 @@ void Form7::markSetsInUse() {
 
 // The sets in use are the items selected in the first dialog's list. The chosen set joins them,
 // and its entries are appended to those loaded, unless it is in use already. A set missing from
-// that list (written after the list was read) is not loaded.
+// that list (written after the list was read, by the game set editor say) has the list read again
+// first, so it can join.
 void Form7::Command1_Click() {
     const QString chosen = ui->File1->fileName();
     if (!chosen.isEmpty()) {
         FileListBox* inUse = Form2::instance()->File1();
+        if (inUse->findItems(chosen, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
+            Form2::instance()->rereadFileList();
+        }
         for (int i = 0; i < inUse->count(); ++i) {
             if (inUse->itemName(i) == chosen && !inUse->isSelected(i)) {
                 inUse->setSelected(i, true);
@@ -78,10 +82,15 @@ void Form7::Command1_Click() {
     hide();
 }
 
-// Enter presses OK, as in any dialog; the list passes the key on when it does not use it.
+// Enter presses OK, as in any dialog; the list passes the key on when it does not use it. Escape
+// puts the dialog away with its list, as the other dialogs do.
 void Form7::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         ui->Command1->click();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        hide();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -11,6 +11,7 @@
 #include "files/ProgramFolder.h"
 #include "files/TextFile.h"
 #include "gamesets/Form2.h"
+#include "menu/Form1.h"
 #include "menu/ConfigScriptReader.h"
 #include "model/GameSetTables.h"
 #include "model/LoadDiagnosis.h"
@@ -31,34 +32,41 @@ constexpr std::chrono::milliseconds kEventInterval(30);
 constexpr qsizetype kLongestScriptLine = qsizetype{1024} * 1024;
 
 // Loads and marks as in use every item of the game set list with exactly this name. The list's
-// length is taken once, before the walk.
-void loadAndSelectGameSet(const QString& fileName) {
+// length is taken once, before the walk. False when the list has no item of that name.
+bool loadAndSelectGameSet(const QString& fileName) {
     FileListBox* list = Form2::instance()->File1();
     const int count = list->count();
+    bool listed = false;
     for (int k = 0; k < count; ++k) {
         if (list->itemName(k) == fileName) {
             loadGameSetIntoEditor(programfolder::gameSetPath(fileName));
             list->setSelected(k, true);
+            listed = true;
         }
     }
+    return listed;
 }
 
 }  // namespace
 
 bool editExistingConfigFile(const QString& path, QWidget* parent) {
+    const QString problem = openExistingConfigFile(path);
+    if (!problem.isEmpty()) {
+        tellUserOfFailure(parent, QStringLiteral("Open..."), problem);
+    }
+    return problem.isEmpty();
+}
+
+QString openExistingConfigFile(const QString& path) {
     // Read first: a script that cannot be read must not cost the user the config now open.
     const QString fileName = QDir::toNativeSeparators(path);
     const textfile::ReadResult file = textfile::readWholeFile(path, textfile::kLargestTextFile);
     if (file.tooLarge) {
-        tellUserOfFailure(parent, QStringLiteral("Open..."),
-                          QStringLiteral("%1 is too large to be a config script (%2 MB).")
-                              .arg(fileName, textfile::megabytes(file.size)));
-        return false;
+        return QStringLiteral("%1 is too large to be a config script (%2 MB).")
+            .arg(fileName, textfile::megabytes(file.size));
     }
     if (!file.ok) {
-        tellUserOfFailure(parent, QStringLiteral("Open..."),
-                          QStringLiteral("Cannot read file %1:\n%2.").arg(fileName, file.error));
-        return false;
+        return QStringLiteral("Cannot read file %1:\n%2.").arg(fileName, file.error);
     }
     // A line this long is no game command. The free commands box lays out a line in one go, so
     // the windows would freeze for seconds whatever the reader did between lines: it is refused.
@@ -72,12 +80,11 @@ bool editExistingConfigFile(const QString& path, QWidget* parent) {
             text +=
                 QStringLiteral("\nIts lines end in LF only; config scripts need CR LF line ends.");
         }
-        tellUserOfFailure(parent, QStringLiteral("Open..."), text);
-        return false;
+        return text;
     }
 
     Form6* otherCommands = Form6::instance();
-    otherCommands->show();
+    showModeless(otherCommands, Form1::exists() ? Form1::instance() : nullptr);
     otherCommands->setText(QString());
     // The script's lines are not the user's typing: undo must not take them back out.
     const QPointer<QPlainTextEdit> textBox = otherCommands->Text1();
@@ -85,7 +92,7 @@ bool editExistingConfigFile(const QString& path, QWidget* parent) {
 
     Form2::instance()->pointFileListAt(programfolder::configDirectory());
     Form3* editor = Form3::instance();
-    editor->show();
+    showModeless(editor, Form1::exists() ? Form1::instance() : nullptr);
     editor->startNewConfig();
 
     // Lines for the other commands are gathered and added together, and the windows get their
@@ -101,8 +108,21 @@ bool editExistingConfigFile(const QString& path, QWidget* parent) {
     };
     QElapsedTimer sinceEvents;
     sinceEvents.start();
+    QStringList notices;
+    if (const QString notice = configScriptNotice(file.bytes, fileName); !notice.isEmpty()) {
+        notices << notice;
+    }
     ConfigScriptReaderActions actions;
-    actions.loadGameSet = loadAndSelectGameSet;
+    actions.loadGameSet = [&notices](const QString& set) {
+        if (loadAndSelectGameSet(set)) {
+            return true;
+        }
+        notices << QStringLiteral(
+                       "%1, named by the script, is not in the game set folder; its lines stay in "
+                       "other commands.")
+                       .arg(set);
+        return false;
+    };
     actions.appendOtherCommand = [&pendingLines](const QString& line) {
         pendingLines += line;
         pendingLines += QStringLiteral("\r\n");
@@ -118,14 +138,12 @@ bool editExistingConfigFile(const QString& path, QWidget* parent) {
     readConfigScript(lines, programTables(), actions);
     addPendingLines();
     ModelEvents::notifyValues();
-    if (const QString notice = configScriptNotice(file.bytes, fileName); !notice.isEmpty()) {
-        Form3::instance()->reportLoadProblems({notice});
-    }
+    Form3::instance()->reportLoadProblems(notices);
 
     if (!textBox.isNull()) {
         textBox->setUndoRedoEnabled(true);
     }
-    return true;
+    return {};
 }
 
 }  // namespace scriptloom

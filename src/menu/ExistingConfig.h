@@ -8,8 +8,14 @@ namespace scriptloom {
 
 // Opens a saved config script for editing: the other commands are emptied and shown, the game set
 // list is read afresh with nothing selected, the editor is shown on empty tables and tree, and the
-// script is read into them line by line. A file that cannot be read changes nothing: the user is
-// told which file and why, over `parent`, and false is returned.
+// script is read into them line by line. The editor's status line names the game sets the script
+// names but the folder lacks (their load lines stay among the other commands), and says when the
+// file does not look like a config script. A file that cannot be read changes nothing, and why is
+// returned, naming the file; an empty text when the script was opened.
+QString openExistingConfigFile(const QString& path);
+
+// As openExistingConfigFile(), telling the user over `parent` why a file could not be read; false
+// when it could not.
 bool editExistingConfigFile(const QString& path, QWidget* parent = nullptr);
 
 }  // namespace scriptloom

@@ -1,6 +1,7 @@
 #include "menu/Form1.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QTimer>
 
@@ -77,13 +78,11 @@ void Form1::Form_Load() {
 }
 
 void Form1::Picture2_MouseDown(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
-    menuState().MouseButtonDown = kTrue;
-    menuState().pressedSinceLastFrame = true;
+    pointerPressedOverMenu(menuState());
 }
 
 void Form1::Picture2_MouseMove(int /*button*/, int /*shift*/, float x, float y) {
-    menuState().MouseX = roundToInt16(x);
-    menuState().MouseY = roundToInt16(y);
+    pointerMovedOverMenu(menuState(), roundToInt16(x), roundToInt16(y));
 }
 
 void Form1::Picture2_MouseUp(int /*button*/, int /*shift*/, float /*x*/, float /*y*/) {
@@ -103,6 +102,43 @@ void Form1::Timer1_Timer() {
         menuRunning_ = false;
         timer1_->stop();
     }
+}
+
+// The keys drive the menu as the mouse does: Up, Down and Tab move the highlight, Enter and Space
+// act on it, Alt and an item's letter act on that item at once.
+void Form1::keyPressEvent(QKeyEvent* event) {
+    MenuState& state = menuState();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::AltModifier) {
+        for (std::size_t i = 0; i < std::size(kMenuItemKeys); ++i) {
+            if (event->key() == kMenuItemKeys[i]) {
+                chooseMenuItem(state, static_cast<int>(i));
+                return;
+            }
+        }
+    }
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Backtab:
+            moveMenuHighlight(state, -1);
+            return;
+        case Qt::Key_Down:
+        case Qt::Key_Tab:
+            moveMenuHighlight(state, 1);
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            chooseHighlightedMenuItem(state);
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+// Tab moves the menu's highlight; nothing in the window takes the focus.
+bool Form1::focusNextPrevChild(bool /*next*/) {
+    return false;
 }
 
 // Nothing else could bring the menu back, so closing it ends the program. The window is not

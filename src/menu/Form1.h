@@ -19,8 +19,8 @@ class PictureBox;
 // The main menu, the program's first window and its home. It shows the title with the version,
 // a picture, and the surface on which the menu's items ripple. Loading it shows it at once with
 // "Initializing Menu..." and starts Timer1, whose first tick runs the menu until the user chooses
-// an item. The mouse over the surface is recorded for the menu to read. Closing it ends the
-// program: it is the only way back to everything else.
+// an item. The mouse over the surface and the menu's keys are recorded for the menu to read.
+// Closing it ends the program: it is the only way back to everything else.
 class Form1 : public QWidget, public DefaultInstance<Form1> {
     Q_OBJECT
 
@@ -33,6 +33,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     friend class DefaultInstance<Form1>;

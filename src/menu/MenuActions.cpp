@@ -9,28 +9,41 @@
 #include "menu/Form1.h"
 #include "menu/MenuState.h"
 #include "menu/MenuTexts.h"
+#include "menu/TypedPath.h"
 #include "ui/InputBox.h"
+#include "ui/ProgramControl.h"
 
 namespace scriptloom {
 
 void createNewConfigFile() {
     Form2* picker = Form2::instance();
-    picker->show();
+    showModeless(picker, Form1::instance());
     picker->pointFileListAt(programfolder::configDirectory());
     Form1::instance()->hide();
 }
 
 bool editExistingConfigFileFromMenu(QWidget* parent) {
-    const QString path =
-        inputBox(parent, kOpenPrompt, kOpenTitle, kOpenDefaultPath,
-                 QStringLiteral("Config scripts (*.cfg *.CFG);;All files (*)"), gamefolder::path());
-    // The box took the button's release, so the button counts as up again.
-    if (path.isEmpty() || !editExistingConfigFile(path, parent)) {
-        menuState().MouseButtonDown = kFalse;
-        return false;
+    QString prompt = kOpenPrompt;
+    QString answer = kOpenDefaultPath;
+    for (;;) {
+        answer = inputBox(parent, prompt, kOpenTitle, answer,
+                          QStringLiteral("Config scripts (*.cfg *.CFG);;All files (*)"),
+                          gamefolder::path());
+        const QString path = typedScriptPath(answer);
+        if (path.isEmpty()) {
+            break;
+        }
+        const QString problem = openExistingConfigFile(path);
+        if (problem.isEmpty()) {
+            Form1::instance()->hide();
+            return true;
+        }
+        // Asked again with what was typed, and why it could not be opened above the question.
+        prompt = problem + QStringLiteral("\n\n") + kOpenPrompt;
     }
-    Form1::instance()->hide();
-    return true;
+    // The box took the button's release, so the button counts as up again.
+    menuState().MouseButtonDown = kFalse;
+    return false;
 }
 
 void showMainMenu() {

@@ -41,7 +41,7 @@ void layOutMenuFrame(MenuState& state, MenuRun& run, SurfaceSize surface,
         const double band = surface.height / static_cast<double>(count + 1) * (item + 1);
         // The colour shows where the pointer was in the previous frame; this frame finds anew.
         const MenuColour colour = hover != kFalse ? state.HighlightColor : state.NormalColor;
-        hover = kFalse;
+        hover = item == state.keyHighlight ? kTrue : kFalse;
         std::int16_t advance = 0;
         for (const QChar character : text) {
             // An item too narrow to have a quarter width does not ripple.
@@ -51,7 +51,8 @@ void layOutMenuFrame(MenuState& state, MenuRun& run, SurfaceSize surface,
                 wave /= 2;
             }
             const auto glyphY = static_cast<float>(wave + band - halfHeight / 2.0);
-            if (pointerOver(state, glyphY, run.glyphX, measured)) {
+            // While the keys hold the highlight, the pointer's place does not count.
+            if (state.keyHighlight < 0 && pointerOver(state, glyphY, run.glyphX, measured)) {
                 hover = kTrue;
             }
             run.glyphX = roundToInt16(surface.width / 2.0 + advance - quarterWidth * 2);

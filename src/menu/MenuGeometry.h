@@ -51,7 +51,8 @@ struct MenuGlyph {
 // frame is drawn in the highlight colour with half the wave. Before a character is placed, the
 // pointer is tested against the box of the character drawn just before it (for an item's first
 // character, the last one drawn before the item, as wide as the whole item text), widened by 5 to
-// the left and upwards, at the height of the character about to be drawn.
+// the left and upwards, at the height of the character about to be drawn. While the keys hold the
+// highlight, the item they highlighted counts as the one the pointer is over, and no other.
 void layOutMenuFrame(MenuState& state, MenuRun& run, SurfaceSize surface,
                      const MeasureText& measure, std::vector<MenuGlyph>& glyphs);
 

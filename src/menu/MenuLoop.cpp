@@ -49,6 +49,7 @@ void MenuLoop(PictureBox& surfaceBox, std::int16_t clickFlag, QLabel& measuringL
     doEvents();
     state.MouseButtonDown = kFalse;
     state.pressedSinceLastFrame = false;
+    state.keyChoice = -1;
 
     // The label sizes itself to its caption; its size is the size the text is drawn at. A text's
     // size cannot change while the menu runs, so each text is put to the label once per run and
@@ -79,7 +80,8 @@ void MenuLoop(PictureBox& surfaceBox, std::int16_t clickFlag, QLabel& measuringL
         }
         const bool pressed = state.MouseButtonDown != kFalse || state.pressedSinceLastFrame;
         state.pressedSinceLastFrame = false;
-        if (pressed && clickFlag == 0 && actOn(chosenMenuItem(state), surface->window())) {
+        const int chosen = takeMenuChoice(state, pressed);
+        if (clickFlag == 0 && actOn(chosen, surface->window())) {
             return;
         }
         // A choice that asked the user something let events run: the window may be gone.

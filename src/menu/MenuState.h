@@ -35,9 +35,41 @@ struct MenuState {
     // per display refresh, and a quick click (a tap on a touchpad) can be pressed and released
     // between two frames. Such a press still chooses, once.
     bool pressedSinceLastFrame = false;
+    // The item the keys highlighted, or -1. The highlight is one: whichever of the keys and the
+    // pointer moved last decides it, so a pointer that moves or presses hands it back.
+    std::int16_t keyHighlight = -1;
+    // An item a key chose (Enter, Space, or Alt with the item's letter) for the next frame to act
+    // on, as a click would; -1 when none.
+    std::int16_t keyChoice = -1;
 };
 
 // The program-wide menu state.
 MenuState& menuState();
+
+// The item highlighted now: the one the keys chose, else the first the pointer was over in the
+// last frame; -1 when none is.
+int highlightedMenuItem(const MenuState& state);
+
+// Up (step -1), Down and Tab (step 1) move the highlight to the next item in turn, round from
+// the last item to the first and back. With nothing highlighted, a step forward highlights the
+// first item and a step back the last.
+void moveMenuHighlight(MenuState& state, int step);
+
+// Enter and Space: the highlighted item is acted on in the next frame; nothing when none is.
+void chooseHighlightedMenuItem(MenuState& state);
+
+// Alt with an item's letter: that item is highlighted and acted on in the next frame.
+void chooseMenuItem(MenuState& state, int item);
+
+// The pointer is at (x, y) over the surface; when it has really moved, the highlight is the
+// pointer's again.
+void pointerMovedOverMenu(MenuState& state, std::int16_t x, std::int16_t y);
+// A button went down over the surface: the highlight is the pointer's again, and the press counts
+// even when it is released before the next frame.
+void pointerPressedOverMenu(MenuState& state);
+
+// The item this frame acts on, taking the key's choice: the one a key chose, else, when a button
+// was pressed, the first the pointer is over; -1 when none.
+int takeMenuChoice(MenuState& state, bool buttonPressed);
 
 }  // namespace scriptloom

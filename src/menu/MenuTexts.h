@@ -14,6 +14,9 @@ inline constexpr QLatin1StringView kMenuItemTexts[] = {
     QLatin1StringView("Exit"),
 };
 
+// The letter that, with Alt, acts on each item at once: C, E and X, as "Edit" and "Exit" share E.
+inline constexpr char kMenuItemKeys[] = {'C', 'E', 'X'};
+
 // Shown on the menu's surface until its first frame is drawn.
 inline constexpr QLatin1StringView kMenuStartingText("Initializing Menu...");
 

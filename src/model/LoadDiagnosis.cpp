@@ -1,6 +1,7 @@
 #include "model/LoadDiagnosis.h"
 
 #include <QList>
+#include <algorithm>
 
 namespace scriptloom {
 
@@ -85,6 +86,16 @@ bool linesEndInLfOnly(QByteArrayView bytes) {
 }
 
 QString configScriptNotice(QByteArrayView bytes, const QString& fileName) {
+    // Text holds no control bytes but the blanks and breaks; a picture or an archive opened by
+    // mistake holds NULs and the like. It is still opened, as any file is, but the user is told.
+    const bool binary = std::any_of(bytes.begin(), bytes.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\v' && byte != '\f' &&
+               byte != '\r';
+    });
+    if (binary) {
+        return QStringLiteral("%1 does not look like a config script.").arg(fileName);
+    }
     if (!linesEndInLfOnly(bytes)) {
         return {};
     }

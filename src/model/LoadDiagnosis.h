@@ -17,8 +17,9 @@ QString gameSetLoadNotice(QByteArrayView bytes, const QString& fileName, int ent
 // reads such a file as one line.
 bool linesEndInLfOnly(QByteArrayView bytes);
 
-// What the status line says about an opened config script whose lines end in LF only; empty for any
-// other script.
+// What the status line says about an opened config script that is not text (it holds a NUL or
+// another control byte than a tab, a line or page break), or else whose lines end in LF only;
+// empty for any other script.
 QString configScriptNotice(QByteArrayView bytes, const QString& fileName);
 
 // The number (from 1) of the first line, ended by CR LF or a lone CR as the program reads lines,

@@ -1,5 +1,6 @@
 #include "output/Form6.h"
 
+#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QTextCursor>
@@ -52,6 +53,13 @@ void Form6::appendText(const QString& text) {
     QTextCursor end(ui->Text1->document());
     end.movePosition(QTextCursor::End);
     end.insertText(toEditorText(text));
+}
+
+// Closing the window through its frame puts it away as Escape does: discarding it would drop
+// every free line from the next save without a word.
+void Form6::closeEvent(QCloseEvent* event) {
+    hide();
+    event->ignore();
 }
 
 // Escape puts the window away with its text, as "Add other commands" brings it back.

@@ -15,8 +15,8 @@ class QPlainTextEdit;
 namespace scriptloom {
 
 // "Config Editor's Text Editor": the other commands, free lines the user types that every config
-// script written carries before the entries' command lines. The text lives as long as the window:
-// hiding keeps it (Escape hides the window), closing the window through its frame discards it.
+// script written carries before the entries' command lines. The window only hides, through Escape
+// or its frame, so its text stays for the next save; a new config empties it.
 class Form6 : public QWidget, public DefaultInstance<Form6> {
     Q_OBJECT
 
@@ -33,6 +33,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     friend class DefaultInstance<Form6>;

@@ -41,11 +41,13 @@ void FileListBox::reread() {
     }
     // Patterns match without regard to letter case, as on the systems game sets come from.
     QStringList names = QDir(path_).entryList({pattern_}, QDir::Files | QDir::Hidden, QDir::NoSort);
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int folded = a.compare(b, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a < b;
-    });
+    std::sort(names.begin(), names.end(), listedBefore);
     addItems(names);
+}
+
+bool FileListBox::listedBefore(const QString& a, const QString& b) {
+    const int folded = a.compare(b, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : a < b;
 }
 
 QString FileListBox::itemName(int index) const {

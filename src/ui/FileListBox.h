@@ -29,6 +29,9 @@ public:
     // The selected file's name in a single-selection list, or an empty text.
     QString fileName() const;
 
+    // Whether name `a` is listed before name `b`: letter case aside, then by case.
+    static bool listedBefore(const QString& a, const QString& b);
+
 private:
     void reread();
 

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QWidget>
 
+#include "ui/WindowPlacement.h"
+
 namespace scriptloom {
 
 namespace {
@@ -25,7 +27,10 @@ void endNow() {
 }
 }  // namespace
 
-void showModeless(QWidget* window) {
+void showModeless(QWidget* window, const QWidget* opener) {
+    if (!window->isVisible()) {
+        placeWindow(window, opener);
+    }
     window->show();
     window->raise();
     window->activateWindow();
