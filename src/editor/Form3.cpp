@@ -42,10 +42,11 @@ Form3::~Form3() = default;
 
 void Form3::setUpPanels() {
     // The frames share one cell of the panel area, so whichever is shown stands on the same spot.
-    // Sized for the tallest of them, so the window does not shift as the user moves between kinds.
+    // Sized for the tallest of them, so the window does not shift as the user moves between kinds;
+    // their help texts give way on a small screen.
     int panelHeight = 0;
     for (const QWidget* frame : {ui->frmSelection, ui->frmBinding, ui->frmSwitch}) {
-        panelHeight = std::max(panelHeight, frame->sizeHint().height());
+        panelHeight = std::max(panelHeight, frame->minimumSizeHint().height());
     }
     ui->panelArea->setMinimumHeight(panelHeight);
     showPanel(ui->frmSelection);

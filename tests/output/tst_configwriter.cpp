@@ -57,8 +57,9 @@ private Q_SLOTS:
         row("entries with comments", {}, "", true, true, "entries-with-comments.cfg");
         row("other commands without a final line end", {}, "echo one\r\necho two", false, false,
             "other-commands-without-final-line-end.cfg");
+        // Opening a script leaves its free lines each ended: they get no second line end.
         row("other commands ending in a line end", {}, "echo one\r\necho two\r\n", false, false,
-            "other-commands-with-final-line-end.cfg");
+            "other-commands-without-final-line-end.cfg");
     }
 
     void writesTheScriptByteForByte() {
