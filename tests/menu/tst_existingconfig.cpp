@@ -91,17 +91,16 @@ private Q_SLOTS:
         QVERIFY(editExistingConfigFile(path));
         QCOMPARE(Form2::instance()->gameSetsInUse(), QStringList({"hud.set", "keys.set"}));
         QCOMPARE(test::entryValues(programTables()), madeValues);
-        QCOMPARE(Form6::instance()->text(),
-                 QString(kConfigMarkerLine) + QString::fromUtf8("\r\nsay\u00A0hi\r\necho two\r\n"));
+        QCOMPARE(Form6::instance()->text(), QString::fromUtf8("say\u00A0hi\r\necho two\r\n"));
         QVERIFY(Form6::instance()->isVisible());
         QVERIFY(Form3::instance()->isVisible());
         QCOMPARE(Form3::instance()->TreeView1()->nodes().count(), 6);
         QVERIFY(messages_.isEmpty());
     }
 
-    // A script of LF lines opens as today (one line) and the status line says why. One that cannot
-    // be read, whose line passes 1 MiB, or whose size passes 64 MiB, is refused before anything
-    // changes, and the message names the file.
+    // A script of LF lines, or one that is not text, opens as today (one line) and the status line
+    // says why. One that cannot be read, whose line passes 1 MiB, or whose size passes 64 MiB, is
+    // refused before anything changes, and the message names the file.
     void unusualScripts_areToldOrRefused_data() {
         QTest::addColumn<QByteArray>("bytes");  // null: no file
         QTest::addColumn<qint64>("sparseSize");
@@ -109,6 +108,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("opened");
         QTest::newRow("LF only") << QByteArray("// by hand\nbind MOUSE1 \"+attack\"\n") << qint64{0}
                                  << "its lines end in LF only" << true;
+        QTest::newRow("NUL bytes") << QByteArray("\x89PNG\r\n\x1a\n\0\0bind MOUSE1 \"+attack\"", 31)
+                                   << qint64{0} << " does not look like a config script." << true;
         QTest::newRow("missing") << QByteArray() << qint64{0} << "Cannot read file " << false;
         QTest::newRow("a line over 1 MiB")
             << "//LOAD keys.set\r\n" + QByteArray(1024 * 1024 + 1, 'x') << qint64{0}

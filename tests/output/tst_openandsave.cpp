@@ -2,6 +2,7 @@
 
 #include "files/TextFile.h"
 #include "menu/ConfigScriptReader.h"
+#include "menu/TypedPath.h"
 #include "model/GameSetLoader.h"
 #include "model/GameSetTables.h"
 #include "model/NodeTree.h"
@@ -114,6 +115,32 @@ private Q_SLOTS:
                                                      .arg(time)
                                                      .arg(QString::fromLatin1(script),
                                                           QString::fromLatin1(first))));
+        }
+    }
+
+    // A path pasted into "Edit Existing Config File" loses the blanks and one pair of quotes
+    // around it; a full path typed as the save dialog's file name (in the folder /games) is that
+    // path.
+    void pathsAsTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("saved");  // "": not a save dialog's case
+        QTest::newRow("a name") << "my.cfg" << "my.cfg" << "/games/my.cfg";
+        QTest::newRow("a full path") << "/q3/a.cfg" << "/q3/a.cfg" << "/q3/a.cfg";
+        QTest::newRow("a path with a folder of its own") << "sub/a.cfg" << "sub/a.cfg"
+                                                         << "/games/sub/a.cfg";
+        QTest::newRow("blanks and double quotes") << "  \"/q3/my cfg.cfg\"\n" << "/q3/my cfg.cfg"
+                                                  << "";
+        QTest::newRow("single quotes, as a terminal copies") << "'/q3/a.cfg'" << "/q3/a.cfg" << "";
+        QTest::newRow("one pair only") << "\"\"a\"\"" << "\"a\"" << "";
+        QTest::newRow("a quote on one side stays") << "\"a.cfg" << "\"a.cfg" << "";
+    }
+    void pathsAsTyped() {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        QTEST(typedScriptPath(typed), "opened");
+        if (!saved.isEmpty()) {
+            QCOMPARE(configScriptPath("/games", typed), saved);
         }
     }
 };

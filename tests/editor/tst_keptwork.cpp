@@ -1,0 +1,173 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "editor/Form3.h"
+#include "files/ProgramFolder.h"
+#include "gamesets/Form2.h"
+#include "gamesets/Form4.h"
+#include "gamesets/Form7.h"
+#include "menu/ExistingConfig.h"
+#include "menu/Form1.h"
+#include "model/GameSetTables.h"
+#include "output/Form5.h"
+#include "output/Form6.h"
+#include "support/EditorSupport.h"
+#include "support/TestSupport.h"
+#include "ui/FileListBox.h"
+#include "ui/ProgramControl.h"
+
+using namespace scriptloom;
+
+// What the editor and its windows do so that the player's work is kept, and told about.
+class KeptWorkTest : public test::EditorFixture {
+    Q_OBJECT
+
+private:
+    QTemporaryDir programFolder_;
+
+    void writeSet(const QString& fileName, const QString& name, const QString& command) {
+        QVERIFY(test::writeFile(programFolder_.filePath("config/" + fileName),
+                                test::crlfLines(test::gameSetBlock("BINDING", name, command))));
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        programfolder::setOverride(programFolder_.path());
+        setEndProgramHandler([] {});
+        writeSet("a.set", "Fire", "bind *x +attack");
+    }
+
+    void cleanup() {
+        discardAllWindows();
+        QFile::remove(programFolder_.filePath("config/c.set"));
+    }
+
+    // A config made from a.set with a free line; then one road the player takes.
+    void roads_keepThePlayersWork_data() {
+        QTest::addColumn<QString>("road");
+        QTest::addColumn<QString>("otherCommands");
+        QTest::addColumn<QStringList>("inUse");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("closing the free commands window keeps its text")
+            << "close" << "echo kept" << QStringList{"a.set"} << "";
+        QTest::newRow("a new config starts with no other commands")
+            << "new" << "" << QStringList{"a.set"} << "";
+        QTest::newRow("a set written during this config can be added")
+            << "add" << "echo kept" << QStringList{"a.set", "c.set"} << "";
+        QTest::newRow("a set the script names but the folder lacks is kept and told")
+            << "open" << "//LOAD gone.set\r\nbind K +zoom\r\n" << QStringList{"a.set"}
+            << "gone.set, named by the script, is not in the game set folder; its lines stay in "
+               "other commands.";
+    }
+    void roads_keepThePlayersWork() {
+        QFETCH(QString, road);
+        QFETCH(QStringList, inUse);
+        QVERIFY(test::openEditorOn({"a.set"}));
+        showModeless(Form6::instance());
+        QTest::keyClicks(Form6::instance()->Text1(), "echo kept");
+        if (road == "close") {
+            Form6::instance()->close();
+        } else if (road == "new") {
+            QVERIFY(test::openEditorOn({"a.set"}));
+        } else if (road == "add") {
+            writeSet("c.set", "Zoom", "bind *x +zoom");  // as the game set editor's save does
+            Form7* dialog = Form7::instance();
+            dialog->pointFileListAt(programfolder::configDirectory());
+            dialog->File1()->setSelected(1, true);
+            QCOMPARE(dialog->File1()->fileName(), QString("c.set"));
+            QTest::keyClick(dialog->File1(), Qt::Key_Return);
+        } else if (road == "open") {
+            const QString script = programFolder_.filePath("gone.cfg");
+            QVERIFY(test::writeFile(
+                script, test::crlfLines({"//LOAD gone.set", "//LOAD a.set", "bind K +zoom"})));
+            QCOMPARE(openExistingConfigFile(script), QString());
+        }
+        QVERIFY(Form6::exists());
+        QTEST(Form6::instance()->text(), "otherCommands");
+        QCOMPARE(Form2::instance()->gameSetsInUse(), inUse);
+        QTEST(shownText("lblStatus"), "status");
+        QCOMPARE(test::entryTexts(programTables(), false).size(), inUse.size());
+    }
+
+    // The game set editor says what "save" writes and when it replaces a set, reports the save,
+    // and tells when an entry added has no "*x"; a label names every box.
+    void gameSetEditor_saysWhatItDoes_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<QString>("lines");  // the lines under the frames, once pressed
+        QTest::newRow("a new name, saved")
+            << "mine.set" << "Command8"
+            << "Saves all 1 entry now loaded as one game set.|Replaces the existing mine.set (kept "
+               "as mine.set.bak).|Saved mine.set: 1 entry.";
+        QTest::newRow("an existing set's name is told before saving")
+            << "a.set" << "" << "Saves all 1 entry now loaded as one game set.|Replaces the "
+               "existing a.set (kept as a.set.bak).|";
+        QTest::newRow("an entry without *x is added and told")
+            << "name.set" << "Command5" << "Saves all 2 entries now loaded as one game set.||This "
+               "command has no *x: the value will not be written into it.";
+    }
+    void gameSetEditor_saysWhatItDoes() {
+        QFETCH(QString, name);
+        QFETCH(QString, press);
+        QVERIFY(test::openEditorOn({"a.set"}));
+        Form4* editor = Form4::instance();
+        showModeless(editor);
+        editor->findChild<QLineEdit*>("Text14")->setText(name);
+        editor->findChild<QLineEdit*>("Text8")->setText("cl_run 1");
+        if (!press.isEmpty()) {
+            QTest::mouseClick(editor->findChild<QPushButton*>(press), Qt::LeftButton);
+        }
+        QCoreApplication::processEvents();  // the notice that entries changed
+        QStringList lines;
+        for (const char* line : {"lblSavesAll", "lblSaveNote", "lblStatus"}) {
+            const auto* label = editor->findChild<QLabel*>(line);
+            lines << (label->isVisible() ? label->text() : QString());
+        }
+        QTEST(lines.join('|'), "lines");
+        for (const QLineEdit* box : editor->findChildren<QLineEdit*>()) {
+            const bool labelled =
+                box->objectName() == "Text14" || box->parent()->objectName() == "Combo1" ||
+                std::any_of(editor->findChildren<QLabel*>().cbegin(),
+                            editor->findChildren<QLabel*>().cend(),
+                            [box](const QLabel* label) { return label->buddy() == box; });
+            QVERIFY2(labelled, qPrintable(box->objectName()));
+        }
+        QFile::remove(programFolder_.filePath("config/mine.set"));
+    }
+
+    // Escape puts every dialog away and it keeps what was typed into it; Escape in the picker
+    // goes back to the main menu, as closing it does.
+    void escape_putsEveryDialogAwayWithItsState_data() {
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("Select Game Sets you want to use") << "Form2";
+        QTest::newRow("Select Game Sets you want to add") << "Form7";
+        QTest::newRow("Edit Scriptloom Game Set") << "Form4";
+        QTest::newRow("Save Config File") << "Form5";
+        QTest::newRow("Config Editor's Text Editor") << "Form6";
+    }
+    void escape_putsEveryDialogAwayWithItsState() {
+        QFETCH(QString, dialog);
+        QVERIFY(test::openEditorOn({"a.set"}));
+        QWidget* window = dialog == "Form2"   ? static_cast<QWidget*>(Form2::instance())
+                          : dialog == "Form7" ? static_cast<QWidget*>(Form7::instance())
+                          : dialog == "Form4" ? static_cast<QWidget*>(Form4::instance())
+                          : dialog == "Form5" ? static_cast<QWidget*>(Form5::instance())
+                                              : static_cast<QWidget*>(Form6::instance());
+        showModeless(window);
+        auto* box = window->findChild<QLineEdit*>();
+        if (box != nullptr) {
+            box->setText("typed");
+        }
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+        QVERIFY(box == nullptr || box->text() == "typed");
+        QCOMPARE(Form1::exists() && Form1::instance()->isVisible(), dialog == "Form2");
+    }
+};
+
+QTEST_MAIN(KeptWorkTest)
+#include "tst_keptwork.moc"
