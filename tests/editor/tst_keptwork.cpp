@@ -128,11 +128,11 @@ private Q_SLOTS:
             lines << (label->isVisible() ? label->text() : QString());
         }
         QTEST(lines.join('|'), "lines");
+        const QList<QLabel*> labels = editor->findChildren<QLabel*>();
         for (const QLineEdit* box : editor->findChildren<QLineEdit*>()) {
             const bool labelled =
                 box->objectName() == "Text14" || box->parent()->objectName() == "Combo1" ||
-                std::any_of(editor->findChildren<QLabel*>().cbegin(),
-                            editor->findChildren<QLabel*>().cend(),
+                std::any_of(labels.cbegin(), labels.cend(),
                             [box](const QLabel* label) { return label->buddy() == box; });
             QVERIFY2(labelled, qPrintable(box->objectName()));
         }

@@ -184,7 +184,7 @@ private Q_SLOTS:
         programTables().resetAll();
         programTables().Switches.append({"S", "Kept", "kept *x", "", "1"});
         runMenu({[this] { pressOn(kEdit); }, [] {},
-                 [this] {
+                 [this, &answer] {
                      QCOMPARE(asked_.size(), answer.isEmpty() ? 1 : 2);
                      release();
                      pressOn(kExit);

@@ -62,7 +62,10 @@ private Q_SLOTS:
         });
     }
 
+    // The menu state outlives each run of the menu: every row starts from none lit, with the
+    // pointer away from the items.
     void init() {
+        menuState() = MenuState();
         happened_.clear();
         setEndProgramHandler([this] { happened_ << "ended"; });
     }
@@ -108,7 +111,7 @@ private Q_SLOTS:
             framesAtLastStep = menuFramesDrawn();
             if (next < steps.size()) {
                 step(steps[next++]);
-            } else if (happened_.isEmpty()) {
+            } else {
                 endProgram();
             }
         });
