@@ -99,7 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (qsizetype i = 0; i < expectedComments.size(); ++i) {
         for (qsizetype j = appendedComments.size(); j >= 0; --j) {
             const auto at = static_cast<std::size_t>(j);
-            const bool kept = j > 0 && matched[at - 1] && appendedComments[j - 1] == expectedComments[i];
+            const bool kept =
+                j > 0 && matched[at - 1] && appendedComments[j - 1] == expectedComments[i];
             matched[at] = kept || (matched[at] && mayDrop[static_cast<std::size_t>(i)]);
         }
     }

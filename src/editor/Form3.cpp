@@ -311,7 +311,7 @@ void Form3::Command5_Click() {
 
 // "Keys..." (Ctrl+K): the picture of what each key is bound to.
 void Form3::cmdKeys_Click() {
-    showModeless(KeyboardWindow::instance());
+    showModeless(KeyboardWindow::instance(), this);
 }
 
 void Form3::closeEvent(QCloseEvent* event) {

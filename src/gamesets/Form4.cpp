@@ -76,8 +76,8 @@ void Form4::showSaveNotes() {
     showLine(ui->lblSavesAll, QStringLiteral("Saves all %1 now loaded as one game set.")
                                   .arg(entriesText(entryCount(programTables()))));
     const QString name = ui->Text14->text();
-    const bool replaces = gameSetNameProblem(name).isEmpty() &&
-                          QFileInfo(programfolder::gameSetPath(name)).isFile();
+    const bool replaces =
+        gameSetNameProblem(name).isEmpty() && QFileInfo(programfolder::gameSetPath(name)).isFile();
     showLine(ui->lblSaveNote,
              replaces ? QStringLiteral("Replaces the existing %1 (kept as %1.bak).").arg(name)
                       : QString());
@@ -245,8 +245,8 @@ void Form4::Command8_Click() {
                               .arg(QDir::toNativeSeparators(path), result.error));
         return;
     }
-    showLine(ui->lblStatus, QStringLiteral("Saved %1: %2.")
-                                .arg(name, entriesText(entryCount(programTables()))));
+    showLine(ui->lblStatus,
+             QStringLiteral("Saved %1: %2.").arg(name, entriesText(entryCount(programTables()))));
     showSaveNotes();
 }
 

@@ -24,9 +24,9 @@ struct ConfigScriptContents {
 };
 
 // The bytes of a config script: the marker line, one "//LOAD " line per game set, an empty line,
-// the other commands and a line end (unless they end in one already), then the command line of every Binding, Selection and Switch
-// that has a value, in that order and in table order within each kind. Lines end in CR LF; text is
-// in Windows-1252.
+// the other commands and a line end (unless they end in one already), then the command line of
+// every Binding, Selection and Switch that has a value, in that order and in table order within
+// each kind. Lines end in CR LF; text is in Windows-1252.
 QByteArray writeConfigScript(const ConfigScriptContents& contents, const GameSetTables& tables);
 
 // The command with every "*x" (in either letter case) replaced by the value. The value is not

@@ -24,8 +24,7 @@ QMargins frameOf(const QWidget* window) {
 
 }  // namespace
 
-QRect placedWindowRect(QSize wanted, QSize minimum, QMargins frame, QRect opener,
-                       QRect available) {
+QRect placedWindowRect(QSize wanted, QSize minimum, QMargins frame, QRect opener, QRect available) {
     const QSize room = available.size().shrunkBy(frame);
     const QSize size(std::max(minimum.width(), std::min(wanted.width(), room.width())),
                      std::max(minimum.height(), std::min(wanted.height(), room.height())));
@@ -51,9 +50,9 @@ void placeWindow(QWidget* window, const QWidget* opener) {
     const QRect available = screen->availableGeometry();
     const QRect centre =
         opener != nullptr && opener->isVisible() ? opener->frameGeometry() : available;
-    const QRect placed =
-        placedWindowRect(window->size(), window->minimumSizeHint().expandedTo(window->minimumSize()),
-                         frameOf(window), centre, available);
+    const QRect placed = placedWindowRect(
+        window->size(), window->minimumSizeHint().expandedTo(window->minimumSize()),
+        frameOf(window), centre, available);
     window->resize(placed.size());
     // A top-level window's position is that of its frame.
     window->move(placed.topLeft() - QPoint(frameOf(window).left(), frameOf(window).top()));

@@ -13,8 +13,7 @@ namespace scriptloom {
 // `minimum`; then centred on `opener` (a window's frame, or the free area itself) and moved back
 // inside the free area, its top-left corner first, so a window larger than the screen still shows
 // its title bar.
-QRect placedWindowRect(QSize wanted, QSize minimum, QMargins frame, QRect opener,
-                       QRect available);
+QRect placedWindowRect(QSize wanted, QSize minimum, QMargins frame, QRect opener, QRect available);
 
 // Sizes and places a window that is about to be shown: centred on the window that opened it
 // (the screen, when there is none), and fitted to that window's screen. A window that has been

@@ -53,13 +53,18 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("inUse");
         QTest::addColumn<QString>("status");
         QTest::newRow("closing the free commands window keeps its text")
-            << "close" << "echo kept" << QStringList{"a.set"} << "";
+            << "close"
+            << "echo kept" << QStringList{"a.set"} << "";
         QTest::newRow("a new config starts with no other commands")
-            << "new" << "" << QStringList{"a.set"} << "";
+            << "new"
+            << "" << QStringList{"a.set"} << "";
         QTest::newRow("a set written during this config can be added")
-            << "add" << "echo kept" << QStringList{"a.set", "c.set"} << "";
+            << "add"
+            << "echo kept" << QStringList{"a.set", "c.set"} << "";
         QTest::newRow("a set the script names but the folder lacks is kept and told")
-            << "open" << "//LOAD gone.set\r\nbind K +zoom\r\n" << QStringList{"a.set"}
+            << "open"
+            << "//LOAD gone.set\r\nbind K +zoom\r\n"
+            << QStringList{"a.set"}
             << "gone.set, named by the script, is not in the game set folder; its lines stay in "
                "other commands.";
     }
@@ -100,14 +105,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("press");
         QTest::addColumn<QString>("lines");  // the lines under the frames, once pressed
         QTest::newRow("a new name, saved")
-            << "mine.set" << "Command8"
+            << "mine.set"
+            << "Command8"
             << "Saves all 1 entry now loaded as one game set.|Replaces the existing mine.set (kept "
                "as mine.set.bak).|Saved mine.set: 1 entry.";
         QTest::newRow("an existing set's name is told before saving")
-            << "a.set" << "" << "Saves all 1 entry now loaded as one game set.|Replaces the "
+            << "a.set"
+            << ""
+            << "Saves all 1 entry now loaded as one game set.|Replaces the "
                "existing a.set (kept as a.set.bak).|";
         QTest::newRow("an entry without *x is added and told")
-            << "name.set" << "Command5" << "Saves all 2 entries now loaded as one game set.||This "
+            << "name.set"
+            << "Command5"
+            << "Saves all 2 entries now loaded as one game set.||This "
                "command has no *x: the value will not be written into it.";
     }
     void gameSetEditor_saysWhatItDoes() {

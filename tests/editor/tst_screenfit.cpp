@@ -8,9 +8,9 @@
 
 #include "files/ProgramFolder.h"
 #include "gamesets/Form4.h"
+#include "gamesets/Form7.h"
 #include "output/Form5.h"
 #include "output/Form6.h"
-#include "gamesets/Form7.h"
 #include "support/EditorSupport.h"
 #include "support/TestSupport.h"
 #include "ui/ProgramControl.h"
@@ -67,23 +67,26 @@ private Q_SLOTS:
         QFETCH(QString, opener);
         Form3* editor = Form3::instance();
         QVERIFY(clickNode("Field of view"));
-        QVERIFY2(buttonsOffScreen(editor).isEmpty(), qPrintable(buttonsOffScreen(editor).join(' ')));
+        QVERIFY2(buttonsOffScreen(editor).isEmpty(),
+                 qPrintable(buttonsOffScreen(editor).join(' ')));
         if (opener.isEmpty()) {
             return;
         }
         QTest::mouseClick(control<QPushButton>(qPrintable(opener)), Qt::LeftButton);
-        QWidget* window = QApplication::activeWindow() != editor ? QApplication::activeWindow()
-                                                                  : nullptr;
+        QWidget* window =
+            QApplication::activeWindow() != editor ? QApplication::activeWindow() : nullptr;
         for (QWidget* top : QApplication::topLevelWidgets()) {
             if (top != editor && top->isVisible() && top->windowTitle() != QString()) {
                 window = top;
             }
         }
         QVERIFY(window != nullptr);
-        QVERIFY2(buttonsOffScreen(window).isEmpty(), qPrintable(buttonsOffScreen(window).join(' ')));
+        QVERIFY2(buttonsOffScreen(window).isEmpty(),
+                 qPrintable(buttonsOffScreen(window).join(' ')));
         // Centred on the editor, within what the frame the window manager adds may shift it,
         // unless the screen's edge is in the way.
-        const QPoint offCentre = window->frameGeometry().center() - editor->frameGeometry().center();
+        const QPoint offCentre =
+            window->frameGeometry().center() - editor->frameGeometry().center();
         QVERIFY2(offCentre.manhattanLength() <= 40 ||
                      !editor->screen()->availableGeometry().contains(
                          window->frameGeometry().translated(-offCentre)),
@@ -99,7 +102,8 @@ private Q_SLOTS:
         QVERIFY(control<QComboBox>("Combo1")->width() >= 200);
         QVERIFY(clickNode("Fire"));
         QVERIFY(control<QLineEdit>("Text1")->width() >= 200);
-        QVERIFY2(buttonsOffScreen(editor).isEmpty(), qPrintable(buttonsOffScreen(editor).join(' ')));
+        QVERIFY2(buttonsOffScreen(editor).isEmpty(),
+                 qPrintable(buttonsOffScreen(editor).join(' ')));
     }
 };
 

@@ -191,10 +191,11 @@ private Q_SLOTS:
                  }});
         QCOMPARE(asked_.value(0), QString(kOpenPrompt) + '|' + kOpenTitle + '|' + kOpenDefaultPath);
         const QString missing = QDir::toNativeSeparators(programFolder_.filePath("missing.cfg"));
-        QVERIFY2(answer.isEmpty() ||
-                     (asked_.value(1).startsWith("Cannot read file " + missing + ":\n") &&
-                      asked_.value(1).endsWith(QString(kOpenPrompt) + '|' + kOpenTitle + '|' + answer)),
-                 qPrintable(asked_.value(1)));
+        QVERIFY2(
+            answer.isEmpty() ||
+                (asked_.value(1).startsWith("Cannot read file " + missing + ":\n") &&
+                 asked_.value(1).endsWith(QString(kOpenPrompt) + '|' + kOpenTitle + '|' + answer)),
+            qPrintable(asked_.value(1)));
         QVERIFY(messages_.isEmpty());
         QCOMPARE(programEnds_, 1);
         QVERIFY(menu()->isVisible());

@@ -33,10 +33,14 @@ private:
     // or "lit:N" to check that the menu draws item N, and only it, highlighted (-1: none).
     void step(const QString& what) {
         static const QHash<QString, QPair<Qt::Key, Qt::KeyboardModifiers>> keys{
-            {"Up", {Qt::Key_Up, {}}},           {"Down", {Qt::Key_Down, {}}},
-            {"Tab", {Qt::Key_Tab, {}}},         {"Shift+Tab", {Qt::Key_Backtab, Qt::ShiftModifier}},
-            {"Enter", {Qt::Key_Return, {}}},    {"Space", {Qt::Key_Space, {}}},
-            {"Alt+C", {Qt::Key_C, Qt::AltModifier}}, {"Alt+E", {Qt::Key_E, Qt::AltModifier}},
+            {"Up", {Qt::Key_Up, {}}},
+            {"Down", {Qt::Key_Down, {}}},
+            {"Tab", {Qt::Key_Tab, {}}},
+            {"Shift+Tab", {Qt::Key_Backtab, Qt::ShiftModifier}},
+            {"Enter", {Qt::Key_Return, {}}},
+            {"Space", {Qt::Key_Space, {}}},
+            {"Alt+C", {Qt::Key_C, Qt::AltModifier}},
+            {"Alt+E", {Qt::Key_E, Qt::AltModifier}},
             {"Alt+X", {Qt::Key_X, Qt::AltModifier}}};
         if (what.startsWith("point:")) {
             QTest::mouseMove(surface(), itemPoint(what.mid(6).toInt()));
@@ -79,14 +83,15 @@ private Q_SLOTS:
             << QStringList{"lit:-1", "Down", "lit:0", "Enter"} << "picker";
         QTest::newRow("Up lights the last item; Space acts on it")
             << QStringList{"Up", "lit:2", "Space"} << "ended";
-        QTest::newRow("Tab moves in turn") << QStringList{"Tab", "Tab", "lit:1", "Enter"} << "asked";
+        QTest::newRow("Tab moves in turn")
+            << QStringList{"Tab", "Tab", "lit:1", "Enter"} << "asked";
         QTest::newRow("round from the last item to the first and back")
             << QStringList{"Up", "Down", "lit:0", "Shift+Tab", "Up", "lit:1", "Enter"} << "asked";
         QTest::newRow("Alt and a letter act at once") << QStringList{"Alt+X"} << "ended";
         QTest::newRow("Alt+E asks for the script") << QStringList{"Alt+E"} << "asked";
         QTest::newRow("Alt+C opens the picker") << QStringList{"Alt+C"} << "picker";
-        QTest::newRow("Enter with nothing lit does nothing") << QStringList{"Enter", "Alt+C"}
-                                                             << "picker";
+        QTest::newRow("Enter with nothing lit does nothing")
+            << QStringList{"Enter", "Alt+C"} << "picker";
         QTest::newRow("the pointer moving takes the highlight")
             << QStringList{"Down", "point:2", "lit:2", "Enter"} << "ended";
         QTest::newRow("keys move on from the pointer's item, which then goes dark")

@@ -73,11 +73,12 @@ private Q_SLOTS:
         QTest::newRow("three sets") << three << "" << false;
         QTest::newRow("three sets with comments") << three << "" << true;
         QTest::newRow("free lines typed with a line end, with comments")
-            << three << "bind F1 \"vote yes\"\r\ncg_fov 100\r\n" << true;
-        // The player's own comment line, even one that reads like an entry's comment, stays
-        // when it is not directly before that entry's line.
+            << three << "bind F1 \"vote yes\"\r\ncg_fov 100\r\n"
+            << true;
+        // The player's own comment lines stay, even one that reads like an entry's comment, when
+        // it is not directly before that entry's line; the last stands before another's line.
         QTest::newRow("a comment line of the player's own")
-            << three << "// my own note\r\n// Texture detail\r\necho hi" << false;
+            << three << "echo hi\r\n// my own note\r\n// Texture detail" << false;
         QTest::newRow("the player's comment directly before the entries, with comments")
             << three << "echo hi\r\n// Fires; usual: MOUSE1" << true;
     }
@@ -111,10 +112,10 @@ private Q_SLOTS:
             Opened opened;
             open(script, opened);
             script = save(opened, comments);
-            QVERIFY2(script == first, qPrintable(QString("save %1:\n%2\n---\n%3")
-                                                     .arg(time)
-                                                     .arg(QString::fromLatin1(script),
-                                                          QString::fromLatin1(first))));
+            QVERIFY2(script == first,
+                     qPrintable(QString("save %1:\n%2\n---\n%3")
+                                    .arg(time)
+                                    .arg(QString::fromLatin1(script), QString::fromLatin1(first))));
         }
     }
 
@@ -125,15 +126,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("opened");
         QTest::addColumn<QString>("saved");  // "": not a save dialog's case
-        QTest::newRow("a name") << "my.cfg" << "my.cfg" << "/games/my.cfg";
-        QTest::newRow("a full path") << "/q3/a.cfg" << "/q3/a.cfg" << "/q3/a.cfg";
-        QTest::newRow("a path with a folder of its own") << "sub/a.cfg" << "sub/a.cfg"
+        QTest::newRow("a name") << "my.cfg"
+                                << "my.cfg"
+                                << "/games/my.cfg";
+        QTest::newRow("a full path") << "/q3/a.cfg"
+                                     << "/q3/a.cfg"
+                                     << "/q3/a.cfg";
+        QTest::newRow("a path with a folder of its own") << "sub/a.cfg"
+                                                         << "sub/a.cfg"
                                                          << "/games/sub/a.cfg";
-        QTest::newRow("blanks and double quotes") << "  \"/q3/my cfg.cfg\"\n" << "/q3/my cfg.cfg"
+        QTest::newRow("blanks and double quotes") << "  \"/q3/my cfg.cfg\"\n"
+                                                  << "/q3/my cfg.cfg"
                                                   << "";
-        QTest::newRow("single quotes, as a terminal copies") << "'/q3/a.cfg'" << "/q3/a.cfg" << "";
-        QTest::newRow("one pair only") << "\"\"a\"\"" << "\"a\"" << "";
-        QTest::newRow("a quote on one side stays") << "\"a.cfg" << "\"a.cfg" << "";
+        QTest::newRow("single quotes, as a terminal copies") << "'/q3/a.cfg'"
+                                                             << "/q3/a.cfg"
+                                                             << "";
+        QTest::newRow("one pair only") << "\"\"a\"\""
+                                       << "\"a\""
+                                       << "";
+        QTest::newRow("a quote on one side stays") << "\"a.cfg"
+                                                   << "\"a.cfg"
+                                                   << "";
     }
     void pathsAsTyped() {
         QFETCH(QString, typed);
