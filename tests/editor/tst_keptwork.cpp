@@ -76,6 +76,7 @@ private Q_SLOTS:
         QTest::keyClicks(Form6::instance()->Text1(), "echo kept");
         if (road == "close") {
             Form6::instance()->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         } else if (road == "new") {
             QVERIFY(test::openEditorOn({"a.set"}));
         } else if (road == "add") {

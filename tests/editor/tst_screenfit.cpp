@@ -94,9 +94,12 @@ private Q_SLOTS:
         window->hide();
     }
 
-    // At the narrowest the editor allows, the value boxes keep room for a value.
+    // At the narrowest the editor allows, the value boxes keep room for a value. At its smallest
+    // it leaves room for a window manager's title bar and borders (here 40 and 10 px).
     void narrowestEditor_keepsTheValueBoxesWide() {
         Form3* editor = Form3::instance();
+        QVERIFY(editor->minimumSizeHint().grownBy({5, 35, 5, 5}).height() <=
+                editor->screen()->availableGeometry().height());
         editor->resize(editor->minimumSizeHint());
         QVERIFY(clickNode("Field of view"));
         QVERIFY(control<QComboBox>("Combo1")->width() >= 200);
