@@ -8,8 +8,8 @@ namespace scriptloom {
 
 // Shows a window, or brings it to the front when it is already open. A window that was not open
 // is fitted to the screen and centred on `opener`, the window that opened it (on the screen when
-// there is none).
-void showModeless(QWidget* window, const QWidget* opener = nullptr);
+// there is none), which gets the keyboard back when the window is put away while it has it.
+void showModeless(QWidget* window, QWidget* opener = nullptr);
 
 // Lets pending window events run once, including other handlers, then returns.
 void doEvents();
