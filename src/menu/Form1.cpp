@@ -122,8 +122,10 @@ void Form1::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Backtab:
             moveMenuHighlight(state, -1);
             return;
-        case Qt::Key_Down:
         case Qt::Key_Tab:
+            moveMenuHighlight(state, modifiers == Qt::ShiftModifier ? -1 : 1);
+            return;
+        case Qt::Key_Down:
             moveMenuHighlight(state, 1);
             return;
         case Qt::Key_Return:
