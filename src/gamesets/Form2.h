@@ -28,8 +28,9 @@ public:
     // Points File1 at a folder, reading it afresh with nothing selected, and says so when the
     // folder cannot be listed.
     void pointFileListAt(const QString& folder);
-    // Reads File1's folder again, for game sets written since, keeping the sets in use selected.
-    // A set in use that has left the folder stays listed, so the next script still names it.
+    // Reads the config directory into File1 again, for game sets written since, keeping the sets
+    // in use selected. A set in use that has left the folder stays listed, so the next script
+    // still names it.
     void rereadFileList();
 
 protected:
