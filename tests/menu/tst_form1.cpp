@@ -67,29 +67,33 @@ private:
     void release() { QTest::mouseRelease(surface(), Qt::LeftButton, {}, itemPoint(kCreate)); }
 
     // Starts the menu from its timer and runs the steps while it runs, each once the menu has
-    // drawn a few more frames, until the menu returns. A menu that is still running two seconds
-    // after the last step is ended, so a fault fails the test rather than hanging it.
+    // drawn a few more frames. A menu still running 30 frames after the last step fails the test:
+    // it is stopped by discarding its window, never by ending the program, which is what an Exit
+    // must do on its own.
     void runMenu(std::vector<std::function<void()>> steps) {
         menu()->Timer1()->setInterval(10);
         QVERIFY(menu()->Timer1()->isActive());
         std::size_t next = 0;
         std::uint64_t framesAtLastStep = menuFramesDrawn();
-        int idleTicks = 0;
+        bool stillRunning = false;
         QTimer driver;
         driver.setInterval(20);
         connect(&driver, &QTimer::timeout, this, [&] {
-            if (menuFramesDrawn() < framesAtLastStep + 3) {
+            if (menuFramesDrawn() < framesAtLastStep + (next < steps.size() ? 3 : 30)) {
                 return;
             }
             framesAtLastStep = menuFramesDrawn();
             if (next < steps.size()) {
                 steps[next++]();
-            } else if (++idleTicks > 100) {
-                endProgram();
+            } else {
+                stillRunning = true;
+                driver.stop();
+                Form1::discard();
             }
         });
         driver.start();
-        QTRY_VERIFY_WITH_TIMEOUT(!menu()->Timer1()->isActive(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(stillRunning || !menu()->Timer1()->isActive(), 10000);
+        QVERIFY2(!stillRunning, "the menu went on running after the last step");
         QCOMPARE(next, steps.size());
         release();
     }
