@@ -1,5 +1,8 @@
 #include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -9,19 +12,25 @@
 
 #include "editor/Form3.h"
 #include "files/ProgramFolder.h"
+#include "files/TextFile.h"
 #include "gamesets/Form2.h"
+#include "menu/ExistingConfig.h"
 #include "menu/Form1.h"
 #include "menu/MenuLoop.h"
 #include "menu/MenuState.h"
 #include "menu/MenuTexts.h"
 #include "model/GameSetTables.h"
+#include "output/ConfigWriter.h"
+#include "output/Form5.h"
 #include "output/Form6.h"
 #include "support/TestSupport.h"
 #include "ui/FileListBox.h"
+#include "ui/FolderListBox.h"
 #include "ui/InputBox.h"
 #include "ui/MessageBox.h"
 #include "ui/PictureBox.h"
 #include "ui/ProgramControl.h"
+#include "ui/ProgramVersion.h"
 #include "ui/TreeView.h"
 
 using namespace scriptloom;
@@ -32,15 +41,13 @@ enum Item { kCreate = 0, kEdit = 1, kExit = 2 };
 
 // A script made by the program for the given set, with one value and one free line.
 QByteArray script(const QString& set, const QString& command, const QString& freeLine) {
-    return test::crlfLines(
-        {"// Do not remove the following lines if you want to edit this file in "
-         "Scriptloom again",
-         "//LOAD " + set, "", freeLine, command});
+    return test::crlfLines({QString(kConfigMarkerLine), "//LOAD " + set, "", freeLine, command});
 }
 
 }  // namespace
 
-class Form1Test : public QObject {
+// The main menu and its three items, and opening a saved script for editing.
+class MenuTest : public QObject {
     Q_OBJECT
 
 private:
@@ -98,8 +105,21 @@ private:
         release();
     }
 
-    void writeSet(const QString& name, const QStringList& block) {
-        QVERIFY(test::writeFile(programFolder_.filePath("config/" + name), test::crlfLines(block)));
+    // A new config from both sets, values of every kind, and free lines typed by the user.
+    void makeConfig() {
+        Form2* picker = Form2::instance();
+        picker->pointFileListAt(programfolder::configDirectory());
+        picker->File1()->setSelected(0, true);
+        picker->File1()->setSelected(1, true);
+        QTest::mouseClick(picker->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        programTables().Bindings[0].Value = "MOUSE1";
+        programTables().Switches[0].State = "0";
+        programTables().Selections[0].Choice = "110";
+        Form6* other = Form6::instance();
+        other->show();
+        QTest::keyClicks(other->Text1(), QString::fromUtf8("say\u00A0hi"));
+        QTest::keyClick(other->Text1(), Qt::Key_Return);
+        QTest::keyClicks(other->Text1(), "echo two");
     }
 
 private Q_SLOTS:
@@ -112,8 +132,14 @@ private Q_SLOTS:
         });
         setFailureMessageHandler(
             [this](QWidget*, const QString&, const QString& text) { messages_ << text; });
-        writeSet("hud.set", test::gameSetBlock("SWITCH", "Frame rate", "seta cg_drawFPS *x"));
-        writeSet("keys.set", test::gameSetBlock("BINDING", "Fire", R"(bind *x "+attack")"));
+        QVERIFY(test::writeFile(
+            programFolder_.filePath("config/hud.set"),
+            test::crlfLines({"SWITCH", "Counters", "Frame rate", "seta cg_drawFPS *x", "",
+                             "SELECTIONS", "View", "Field of view", "seta cg_fov *x", "", "SELECT",
+                             "90", "SELECT", "110", "END"})));
+        QVERIFY(test::writeFile(programFolder_.filePath("config/keys.set"),
+                                test::crlfLines({"BINDING", "Firing", "Fire",
+                                                 R"(bind *x "+attack")", "Usual key: MOUSE1"})));
     }
 
     void init() {
@@ -126,19 +152,13 @@ private Q_SLOTS:
 
     void cleanup() { discardAllWindows(); }
 
-    void loadingShowsTheTitleAndStartsTheTimer() {
-        QVERIFY(menu()->isVisible());
-        QCOMPARE(menu()->windowTitle(), QString("Vantrel Scriptloom"));
-        QCOMPARE(menu()->findChild<QLabel*>("Label1")->text(), QString("Vantrel Scriptloom v1.00"));
-        QCOMPARE(menu()->Timer1()->interval(), 500);
-        QVERIFY(menu()->Timer1()->isActive());
-        QVERIFY(!menu()->lblTemp()->isVisible());
-    }
-
     // A quick click, pressed and released between two frames, chooses as a held button does.
     // Closing the picker instead of pressing OK goes back to the running menu; closing the menu
     // ends the program.
     void createNewConfigFile_showsThePicker_andClosingItReturnsToTheMenu() {
+        QCOMPARE(
+            menu()->findChild<QLabel*>("Label1")->text(),
+            versionedTitle(programversion::Major, programversion::Minor, programversion::Revision));
         runMenu({[this] {
             moveTo(itemPoint(kCreate));
             QTest::mouseClick(surface(), Qt::LeftButton, {}, itemPoint(kCreate));
@@ -193,7 +213,6 @@ private Q_SLOTS:
                      release();
                      pressOn(kExit);
                  }});
-        QCOMPARE(asked_.value(0), QString(kOpenPrompt) + '|' + kOpenTitle + '|' + kOpenDefaultPath);
         const QString missing = QDir::toNativeSeparators(programFolder_.filePath("missing.cfg"));
         QVERIFY2(
             answer.isEmpty() ||
@@ -207,40 +226,97 @@ private Q_SLOTS:
         QCOMPARE(test::entryValues(programTables()), QStringList("Kept=1"));
     }
 
-    // A script opened from the menu, then "Main Menu" in the editor and another script: the
-    // second holds only what the second script names, and the menu came back fresh, without
-    // taking the button that was down before it started as a choice.
-    void editExisting_opensTheScript_andMainMenuLeadsBackToAFreshMenu() {
-        const QString first = programFolder_.filePath("first.cfg");
-        const QString second = programFolder_.filePath("second.cfg");
-        QVERIFY(test::writeFile(first, script("hud.set", "seta cg_drawFPS 1", "name Visor")));
-        QVERIFY(test::writeFile(second, script("keys.set", R"(bind MOUSE1 "+attack")", "echo b")));
+    // A config made in the windows and saved (in Windows-1252) opens again from the menu with
+    // its sets, values and free lines. "Main Menu" leads back to a fresh menu, which does not take
+    // the button that was down before it started as a choice; a script opened then replaces the
+    // config open before.
+    void savedConfigOpensAgainFromTheMenu_andMainMenuLeadsBackToAFreshMenu() {
+        makeConfig();
+        const QStringList madeValues = test::entryValues(programTables());
+        Form5* saver = Form5::instance();
+        saver->show();
+        QVERIFY(saver->Dir1()->setPath(programFolder_.path()));
+        saver->findChild<QLineEdit*>("Text1")->setText("round.cfg");
+        QTest::mouseClick(saver->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        answer_ = programFolder_.filePath("round.cfg");
+        QVERIFY(test::readFile(answer_).contains("\r\nsay\xA0hi\r\n"));
 
-        answer_ = first;
+        discardAllWindows();
+        programTables().resetAll();
         runMenu({[this] { pressOn(kEdit); }});
         QVERIFY(!menu()->isVisible());
-        QVERIFY(Form3::instance()->isVisible());
-        QCOMPARE(test::entryValues(programTables()), QStringList("Frame rate=1"));
-        QCOMPARE(Form2::instance()->gameSetsInUse(), QStringList("hud.set"));
+        QCOMPARE(Form2::instance()->gameSetsInUse(), QStringList({"hud.set", "keys.set"}));
         QVERIFY(!Form2::instance()->isVisible());
+        QCOMPARE(test::entryValues(programTables()), madeValues);
+        QCOMPARE(Form6::instance()->text(), QString::fromUtf8("say\u00A0hi\r\necho two\r\n"));
+        QVERIFY(Form6::instance()->isVisible() && Form3::instance()->isVisible());
+        QVERIFY(messages_.isEmpty());
 
         QTest::mouseClick(Form3::instance()->findChild<QPushButton*>("Command2"), Qt::LeftButton);
         QVERIFY(!Form3::instance()->isVisible());
         QVERIFY(menu()->isVisible());
         menuState().MouseButtonDown = kTrue;
         moveTo(itemPoint(kExit));
-
-        answer_ = second;
+        answer_ = programFolder_.filePath("second.cfg");
+        QVERIFY(test::writeFile(answer_, script("keys.set", R"(bind MOUSE2 "+attack")", "echo b")));
         runMenu({[this] { pressOn(kEdit); }});
         QCOMPARE(programEnds_, 0);
-        QCOMPARE(test::entryValues(programTables()), QStringList("Fire=MOUSE1"));
+        QCOMPARE(test::entryValues(programTables()), QStringList("Fire=MOUSE2"));
         QCOMPARE(Form2::instance()->gameSetsInUse(), QStringList("keys.set"));
         QCOMPARE(Form3::instance()->TreeView1()->nodes().count(), 2);
-        QVERIFY(Form6::instance()->text().contains("echo b"));
-        QVERIFY(!Form6::instance()->text().contains("name Visor"));
+        QCOMPARE(Form6::instance()->text(), QString("echo b\r\n"));
         QVERIFY(!menu()->isVisible());
+    }
+
+    // A script of LF lines, or one that is not text, opens as today (one line) and the status line
+    // says why. One that cannot be read, whose line passes 1 MiB, or whose size passes 64 MiB, is
+    // refused before anything changes, and the message names the file.
+    void unusualScripts_areToldOrRefused_data() {
+        QTest::addColumn<QByteArray>("bytes");  // null: no file
+        QTest::addColumn<qint64>("sparseSize");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("LF only") << QByteArray("// by hand\nbind MOUSE1 \"+attack\"\n") << qint64{0}
+                                 << "its lines end in LF only" << true;
+        QTest::newRow("NUL bytes") << QByteArray("\x89PNG\r\n\x1a\n\0\0bind MOUSE1 \"+attack\"", 31)
+                                   << qint64{0} << " does not look like a config script." << true;
+        QTest::newRow("missing") << QByteArray() << qint64{0} << "Cannot read file " << false;
+        QTest::newRow("a line over 1 MiB")
+            << "//LOAD keys.set\r\n" + QByteArray(1024 * 1024 + 1, 'x') << qint64{0}
+            << "its line 2 is longer than 1 MB" << false;
+        QTest::newRow("over 64 MiB") << QByteArray("") << textfile::kLargestTextFile + 1
+                                     << "is too large to be a config script (64.0 MB)." << false;
+    }
+    void unusualScripts_areToldOrRefused() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(qint64, sparseSize);
+        QFETCH(QString, told);
+        QFETCH(bool, opened);
+        makeConfig();
+        const QStringList before = test::entryValues(programTables());
+        const QString path = programFolder_.filePath(QTest::currentDataTag());
+        if (!bytes.isNull()) {
+            QVERIFY(test::writeFile(path, bytes));
+        }
+        if (sparseSize > 0) {
+            QVERIFY(QFile::resize(path, sparseSize));
+        }
+        QCOMPARE(editExistingConfigFile(path), opened);
+        const QString said = opened ? Form3::instance()->findChild<QLabel*>("lblStatus")->text()
+                                    : messages_.value(0);
+        QVERIFY2(said.contains(QDir::toNativeSeparators(path)) && said.contains(told),
+                 qPrintable(said));
+        QCOMPARE(messages_.size(), opened ? 0 : 1);
+        if (opened) {
+            QVERIFY(Form6::instance()->text().contains("bind MOUSE1"));  // not matched: one line
+        } else {
+            QCOMPARE(test::entryValues(programTables()), before);
+            QCOMPARE(Form2::instance()->gameSetsInUse(), QStringList({"hud.set", "keys.set"}));
+            QCOMPARE(Form6::instance()->text(), QString::fromUtf8("say\u00A0hi\r\necho two"));
+            QCOMPARE(Form3::instance()->TreeView1()->nodes().count(), 6);
+        }
     }
 };
 
-QTEST_MAIN(Form1Test)
-#include "tst_form1.moc"
+QTEST_MAIN(MenuTest)
+#include "tst_menu.moc"
