@@ -6,6 +6,7 @@
 #include "editor/Form3.h"
 #include "files/ProgramFolder.h"
 #include "gamesets/Form2.h"
+#include "gamesets/Form7.h"
 #include "model/GameSetTables.h"
 #include "support/TestSupport.h"
 #include "ui/FileListBox.h"
@@ -15,7 +16,9 @@
 
 using namespace scriptloom;
 
-class Form2Test : public QObject {
+// The two game set pickers: "Select Game Sets you want to use" starts a config, "Select Game Sets
+// you want to add" adds one set to it.
+class GameSetPickersTest : public QObject {
     Q_OBJECT
 
 private:
@@ -27,8 +30,8 @@ private:
                                 test::crlfLines(lines.split(u','))));
     }
 
-    // Picks the sets from a fresh reading of the config directory and presses OK; `vanished` is
-    // removed after the reading.
+    // Picks the sets from a fresh reading of the config directory and presses OK by Enter in the
+    // list; `vanished` is removed after the reading.
     static void selectAndPressOk(const QStringList& fileNames, const QString& vanished = {}) {
         Form2* form = Form2::instance();
         form->pointFileListAt(programfolder::configDirectory());
@@ -39,10 +42,21 @@ private:
         if (!vanished.isEmpty()) {
             QVERIFY(QFile::remove(programfolder::gameSetPath(vanished)));
         }
-        QTest::mouseClick(form->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QTest::keyClick(form->File1(), Qt::Key_Return);
     }
 
     static QString treeShape() { return test::treeShape(Form3::instance()->TreeView1()->nodes()); }
+
+    // The items the adding dialog draws dimmed with "(in use)".
+    static QStringList markedInUse(Form7* dialog) {
+        QStringList names;
+        for (int i = 0; i < dialog->File1()->count(); ++i) {
+            if (dialog->File1()->item(i)->data(Form7::kInUseRole).toBool()) {
+                names << dialog->File1()->itemName(i);
+            }
+        }
+        return names;
+    }
 
 private Q_SLOTS:
     void initTestCase() {
@@ -98,7 +112,59 @@ private Q_SLOTS:
         QCOMPARE(Form3::instance()->TreeView1()->selectedNode(), 0);
         QVERIFY(status->isHidden() && status->text().isEmpty());
     }
+
+    // Adding: OK, Enter in the list and a double click on an item each add the chosen set, unless
+    // it is in use already; one missing from the first picker's list has that list read again
+    // first. The dialog hides either way.
+    void add_loadsASetOnlyWhenItIsListedAndNotInUse_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("added");
+        const auto row = [](const char* title, const char* chosen, const char* how, bool added) {
+            QTest::newRow(title) << QString(chosen) << QString(how) << added;
+        };
+        row("a set in use already loads nothing", "b.set", "OK", false);
+        row("a new set is marked in use and appended", "c.set", "OK", true);
+        row("Enter adds a set as OK does", "c.set", "Enter", true);
+        row("a double click adds a set as OK does", "c.set", "double", true);
+        row("nothing chosen only hides", "", "OK", false);
+        row("a set written after the sets were picked is added", "d.set", "OK", true);
+    }
+    void add_loadsASetOnlyWhenItIsListedAndNotInUse() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, how);
+        QFETCH(bool, added);
+        selectAndPressOk({"b.set"});
+        writeSet("d.set", "BINDING,d.set,d1,,");
+        Form7* dialog = Form7::instance();
+        dialog->pointFileListAt(programfolder::configDirectory());
+        dialog->show();
+        FileListBox* list = dialog->File1();
+        for (int i = 0; i < list->count(); ++i) {
+            list->setSelected(i, list->itemName(i) == chosen);
+        }
+        QCOMPARE(markedInUse(dialog), QStringList{"b.set"});
+        if (how == "Enter") {
+            QTest::keyClick(list, Qt::Key_Return);
+        } else if (how == "double") {
+            const QRect item = list->visualItemRect(list->findItems(chosen, Qt::MatchExactly)[0]);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, item.center());
+        } else {
+            QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        }
+        const QStringList inUse = added ? QStringList{"b.set", chosen} : QStringList{"b.set"};
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(Form2::instance()->gameSetsInUse(), inUse);
+        QCOMPARE(treeShape(),
+                 added ? "1:b.set/1(2:b1/3) 3:" + chosen + "/1(4:" + chosen.left(1) + "1/3)"
+                       : "1:b.set/1(2:b1/3)");
+        // Read again, the list marks the sets in use now.
+        dialog->pointFileListAt(programfolder::configDirectory());
+        QCOMPARE(markedInUse(dialog), inUse);
+        QVERIFY(QFile::remove(programfolder::gameSetPath("d.set")));
+    }
 };
 
-QTEST_MAIN(Form2Test)
-#include "tst_form2.moc"
+QTEST_MAIN(GameSetPickersTest)
+#include "tst_gamesetpickers.moc"
