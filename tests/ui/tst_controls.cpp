@@ -1,3 +1,4 @@
+#include <QAbstractItemModelTester>
 #include <QDialog>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -8,12 +9,16 @@
 
 #include "support/TestSupport.h"
 #include "ui/DriveListBox.h"
+#include "ui/FileListBox.h"
 #include "ui/FolderListBox.h"
+#include "ui/ImageList.h"
+#include "ui/TreeView.h"
 
-using scriptloom::DriveListBox;
-using scriptloom::FolderListBox;
+using namespace scriptloom;
 
-class FolderListBoxTest : public QObject {
+// The controls the windows need that Qt lacks: the file, folder and drive lists of the file
+// dialogs, and the tree view with its numbered nodes.
+class ControlsTest : public QObject {
     Q_OBJECT
 
 private:
@@ -34,7 +39,7 @@ private Q_SLOTS:
         for (const char* name : {"b/locked", "A", "a", ".hidden", "C"}) {
             QVERIFY(QDir(folder_.path()).mkpath(QLatin1String(name)));
         }
-        QVERIFY(scriptloom::test::writeFile(at("f.txt"), "x"));
+        QVERIFY(test::writeFile(at("f.txt"), "x"));
         QVERIFY(QFile::setPermissions(at("b/locked"), QFileDevice::WriteOwner));
     }
 
@@ -153,7 +158,61 @@ private Q_SLOTS:
         Q_EMIT list.activated(1);  // the chosen drive picked again from the open list
         QCOMPARE(changes.count(), 1);
     }
+
+    // Matching ignores case, and so does the order; a reading starts with nothing selected, and a
+    // folder that cannot be read gives an empty list and says why.
+    void setPath_listsMatchingFilesInNameOrder() {
+        QTemporaryDir folder;
+        for (const char* name : {"b.set", "A.set", "C.SET", "notes.txt", "a.set"}) {
+            QVERIFY(test::writeFile(folder.filePath(QLatin1String(name)), "x"));
+        }
+        QVERIFY(QDir(folder.path()).mkdir("folder.set"));
+        FileListBox list;
+        list.setPattern("*.set");
+        list.setPath(folder.path());
+        QStringList names;
+        for (int i = 0; i < list.count(); ++i) {
+            names << list.itemName(i);
+        }
+        QCOMPARE(names, QStringList({"A.set", "a.set", "b.set", "C.SET"}));
+        list.setSelected(1, true);
+        list.setSelected(3, true);
+        QCOMPARE(list.fileName(), QStringLiteral("C.SET"));  // one chosen file at most
+        QVERIFY(!list.isSelected(1));
+        list.setPath(folder.path());
+        QVERIFY(list.selectedItems().isEmpty());
+
+        for (const char* path : {"no-such-folder", "b.set"}) {
+            list.setPath(folder.filePath(QLatin1String(path)));
+            QCOMPARE(list.count(), 0);
+            QVERIFY(!list.folderError().isEmpty());
+        }
+        list.setPath(folder.path());
+        QVERIFY(list.folderError().isEmpty());
+    }
+
+    // The tree's rows follow its numbered nodes, in order of addition under each parent.
+    void treeView_rowsFollowTheNodesInOrderOfAddition() {
+        TreeView view;
+        QAbstractItemModelTester tester(view.model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        NodeTree& nodes = view.nodes();
+        const int a = nodes.addTopLevel("A", 1);
+        nodes.addChild(nodes.addTopLevel("B", 1), "b1", 3);
+        nodes.addChild(a, "a1", 3);
+        nodes.addChild(a, "a2", 3);
+        const QAbstractItemModel* model = view.model();
+        const QModelIndex first = model->index(0, 0, {});
+        QCOMPARE(model->rowCount({}), 2);
+        QCOMPARE(model->index(1, 0, first).data().toString(), QStringLiteral("a2"));
+        QCOMPARE(model->index(1, 0, first).parent(), first);
+        ImageList images;
+        view.setImageList(&images);
+        QVERIFY(!first.data(Qt::DecorationRole).value<QIcon>().isNull());
+        nodes.removeAll();
+        QCOMPARE(model->rowCount({}), 0);
+    }
 };
 
-QTEST_MAIN(FolderListBoxTest)
-#include "tst_folderlistbox.moc"
+QTEST_MAIN(ControlsTest)
+#include "tst_controls.moc"
