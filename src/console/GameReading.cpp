@@ -118,6 +118,7 @@ bool WordSplitter::next(QByteArrayView& word) {
             ++i;
         }
         if (at(i) == '\0' || (at(i) == '/' && at(i + 1) == '/')) {
+            remark_ = at(i) == '\0' ? -1 : i;
             done_ = true;
             return false;
         }

@@ -53,10 +53,14 @@ public:
     explicit WordSplitter(QByteArrayView command) : command_(command) {}
     // The next word; false when there are no more.
     bool next(QByteArrayView& word);
+    // Where the "//" that ended the words starts, once next() has said there are no more; -1 when
+    // the words ended otherwise. What follows it is a remark the console never reads.
+    qsizetype remarkStart() const { return remark_; }
 
 private:
     QByteArrayView command_;
     qsizetype position_ = 0;
+    qsizetype remark_ = -1;
     int count_ = 0;
     bool done_ = false;
 };

@@ -20,11 +20,13 @@ const QString kEndKeyword = QStringLiteral("END");
 // One pass over one file, with the current line that the three block tests look at in turn.
 class GameSetReader {
 public:
-    GameSetReader(QByteArray bytes, const QString& path, GameSetTables& tables, NodeTree& tree)
+    GameSetReader(QByteArray bytes, const QString& path, GameSetTables& tables, NodeTree& tree,
+                  const std::function<void()>& entryLoaded)
         : reader_(std::move(bytes)),
           fileName_(QDir::toNativeSeparators(path)),
           tables_(tables),
-          tree_(tree) {}
+          tree_(tree),
+          entryLoaded_(entryLoaded) {}
 
     QStringList run() {
         while (!reader_.atEnd() && !cutOff_) {
@@ -128,6 +130,9 @@ private:
         *slot = std::move(entry);
         addEntryNode(slot->Section, slot->Name, tree_);
         table.commitAppend();
+        if (entryLoaded_) {
+            entryLoaded_();
+        }
     }
 
     void reportMissingEnd(const SelectionEntry& entry, int keywordLine) {
@@ -155,6 +160,7 @@ private:
     QString fileName_;
     GameSetTables& tables_;
     NodeTree& tree_;
+    const std::function<void()>& entryLoaded_;
     QString current_;
     bool cutOff_ = false;
     int fullSelections_ = 0;
@@ -194,8 +200,8 @@ GameSetLoadReport loadGameSet(const QString& path, GameSetTables& tables, NodeTr
 }
 
 QStringList loadGameSetBytes(QByteArray bytes, const QString& fileName, GameSetTables& tables,
-                             NodeTree& tree) {
-    return GameSetReader(std::move(bytes), fileName, tables, tree).run();
+                             NodeTree& tree, const std::function<void()>& entryLoaded) {
+    return GameSetReader(std::move(bytes), fileName, tables, tree, entryLoaded).run();
 }
 
 }  // namespace scriptloom

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace scriptloom {
 
@@ -34,7 +35,9 @@ struct GameSetLoadReport {
 GameSetLoadReport loadGameSet(const QString& path, GameSetTables& tables, NodeTree& tree);
 
 // The same over the bytes of a file already read; fileName names it in the problems.
+// `entryLoaded`, when given, is called after each entry, so that a long load can let the windows
+// have their turn.
 QStringList loadGameSetBytes(QByteArray bytes, const QString& fileName, GameSetTables& tables,
-                             NodeTree& tree);
+                             NodeTree& tree, const std::function<void()>& entryLoaded = {});
 
 }  // namespace scriptloom
