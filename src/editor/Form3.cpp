@@ -8,6 +8,7 @@
 
 #include "editor/EditingAids.h"
 #include "editor/FindBox.h"
+#include "editor/ImportBar.h"
 #include "editor/KeyboardWindow.h"
 #include "editor/NodeMarks.h"
 #include "editor/StatusLine.h"
@@ -68,6 +69,9 @@ void Form3::setUpParts() {
     editingAids_ = new EditingAids(
         {this, ui->TreeView1, ui->panelArea, ui->Combo1, ui->Check1, ui->Text1, ui->cmdPressKey,
          ui->lblCapture, ui->cmdClearSelection, ui->cmdClearSwitch, ui->cmdClearBinding});
+    importBar_ = new ImportBar(
+        {ui->barImport, ui->lblImport, ui->cmdImport, ui->cmdImportDismiss, statusLine_.get()},
+        this);
 }
 
 TreeView* Form3::TreeView1() const {
@@ -82,8 +86,13 @@ void Form3::startNewConfig() {
         Form6::instance()->setText(QString());
     }
     editingAids_->clearHistory();
+    importBar_->close();
     ModelEvents::notifyEntries();
     clearLoadProblems();
+}
+
+void Form3::offerToBringIn(const QByteArray& script) {
+    importBar_->offer(script);
 }
 
 void Form3::connectEvents() {

@@ -16,6 +16,7 @@ namespace scriptloom {
 class EditingAids;
 class FindBox;
 class ImageList;
+class ImportBar;
 class StatusLine;
 class TreeView;
 class ValueNotes;
@@ -40,6 +41,10 @@ public:
     // Discards every entry, node, free line and step of the undo history, before a new config is
     // loaded.
     void startNewConfig();
+
+    // After a script was read: offers to bring in its other commands as entries of game sets that
+    // are not loaded.
+    void offerToBringIn(const QByteArray& script);
 
     // The status line tells what went wrong while game sets were loaded.
     void clearLoadProblems();
@@ -90,6 +95,7 @@ private:
     FindBox* findBox_ = nullptr;
     ValueNotes* valueNotes_ = nullptr;
     EditingAids* editingAids_ = nullptr;
+    ImportBar* importBar_ = nullptr;
     std::unique_ptr<StatusLine> statusLine_;
 };
 

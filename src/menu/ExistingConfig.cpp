@@ -31,8 +31,9 @@ constexpr std::chrono::milliseconds kEventInterval(30);
 // The longest line of a script that is opened.
 constexpr qsizetype kLongestScriptLine = qsizetype{1024} * 1024;
 
-// Loads and marks as in use every item of the game set list with exactly this name. The list's
-// length is taken once, before the walk. False when the list has no item of that name.
+}  // namespace
+
+// The list's length is taken once, before the walk.
 bool loadAndSelectGameSet(const QString& fileName) {
     FileListBox* list = Form2::instance()->File1();
     const int count = list->count();
@@ -46,8 +47,6 @@ bool loadAndSelectGameSet(const QString& fileName) {
     }
     return listed;
 }
-
-}  // namespace
 
 bool editExistingConfigFile(const QString& path, QWidget* parent) {
     const QString problem = openExistingConfigFile(path);
@@ -143,6 +142,7 @@ QString openExistingConfigFile(const QString& path) {
     if (!textBox.isNull()) {
         textBox->setUndoRedoEnabled(true);
     }
+    Form3::instance()->offerToBringIn(file.bytes);
     return {};
 }
 

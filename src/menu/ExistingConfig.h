@@ -18,4 +18,8 @@ QString openExistingConfigFile(const QString& path);
 // when it could not.
 bool editExistingConfigFile(const QString& path, QWidget* parent = nullptr);
 
+// Loads and marks as in use every item of the game set list with exactly this name, as a "//LOAD"
+// line of a script does. False when the list has no item of that name.
+bool loadAndSelectGameSet(const QString& fileName);
+
 }  // namespace scriptloom
