@@ -2,8 +2,6 @@
 // that the program warns exactly when the engine runs a command nobody typed or stores something
 // other than the typed value.
 #include <QDir>
-#include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <optional>
@@ -12,6 +10,7 @@
 #include "files/TextFile.h"
 #include "model/GameSetTables.h"
 #include "output/ConfigWriter.h"
+#include "support/GameEngine.h"
 #include "support/TestSupport.h"
 
 using namespace scriptloom;
@@ -148,7 +147,6 @@ private:
             }
         }
         QVERIFY(test::writeFile(folder + "/run.cfg", (run + "echo @@end\n").toLatin1()));
-        QVERIFY(test::writeFile(folder + "/default.cfg", "// nothing\n"));
     }
 
     // The output holds, after each "@@N line" or "@@N key", the cvars listed for that case.
@@ -177,32 +175,15 @@ private:
 private Q_SLOTS:
     // One engine run for every case; it prints which engine it used.
     void initTestCase() {
-        const QString engine =
-            qEnvironmentVariable("SCRIPTLOOM_ENGINE", "/usr/lib/ioquake3/ioq3ded");
-        if (!QFileInfo(engine).isExecutable()) {
-            QFAIL(qPrintable(QStringLiteral("No game engine at %1: install the package "
-                                            "ioquake3-server (scripts/install-deps.sh does).")
-                                 .arg(engine)));
-        }
         QTemporaryDir home;
         QVERIFY(QDir(home.path()).mkpath("check"));
         writeScripts(home.filePath("check"));
-
-        QProcess process;
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(engine, {"+set", "fs_basepath", home.path(), "+set", "fs_homepath",
-                               home.path(), "+set", "com_basegame", "check", "+set", "net_enabled",
-                               "0", "+set", "dedicated", "1", "+exec", "run.cfg", "+quit"});
-        QVERIFY2(process.waitForStarted(), qPrintable(process.errorString()));
-        process.closeWriteChannel();
-        if (!process.waitForFinished(30000)) {
-            process.kill();
-            process.waitForFinished();
-            QFAIL("The engine did not finish within 30 s.");
-        }
-        const QByteArray output = process.readAll();
+        QByteArray output;
+        QString problem;
+        QVERIFY2(test::runEngine(home.path(), {"+exec", "run.cfg"}, output, problem),
+                 qPrintable(problem));
         const QByteArray version = output.split('\n').value(1).trimmed();
-        qInfo().noquote() << "Engine:" << engine << "(" + version + ")";
+        qInfo().noquote() << "Engine:" << version;
         QVERIFY2(output.contains("@@end"), output.right(2000).constData());
         readResults(output);
     }
