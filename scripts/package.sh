@@ -1,14 +1,17 @@
 #!/usr/bin/env bash
 # Builds the Debian package and the portable archive from the release build, into build/release:
 #   vantrel-scriptloom_VERSION_ARCH.deb                  the installed layout (menu entry, man page)
-#   vantrel-scriptloom-VERSION-linux-MACHINE.tar.gz      a folder with the program and its config/
+#   vantrel-scriptloom-VERSION-linux-MACHINE.tar.gz      a folder with the program, its config/
+#                                                        and its starting-points/
 # With --check (as CI runs it) it then checks them, and exits non-zero at the first fault:
 # - the menu entry and the AppStream data validate, and lintian finds no error;
 # - the .deb unpacked into a temporary root, started through its menu entry's Exec line under
 #   xvfb-run with a temporary HOME, lists the shipped game sets, copies them into
-#   ~/.local/share/vantrel-scriptloom/config, saves a set from the game set editor there and keeps
-#   it at the next start, where a shipped set the player deleted stays deleted;
-# - the portable archive, unpacked, runs from its own folder and saves into its own config/.
+#   ~/.local/share/vantrel-scriptloom/config (and the starting points beside it), saves a set from
+#   the game set editor there and keeps it at the next start, where a shipped set the player
+#   deleted stays deleted;
+# - the portable archive, unpacked, holds its starting points, runs from its own folder and saves
+#   into its own config/.
 # The program is driven by build/release/tests/libpackage_driver.so (tests/package/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -87,6 +90,10 @@ for set in "$shipped"/*.set; do
     cmp -s "$set" "$sets/$(basename "$set")" || fail "$(basename "$set") was not copied to $sets"
 done
 grep -q '^END' "$sets/mine.set" || fail "the game set editor did not save mine.set into $sets"
+points=$home/.local/share/vantrel-scriptloom/starting-points
+for point in "$root"/usr/share/vantrel-scriptloom/starting-points/*.cfg; do
+    cmp -s "$point" "$points/$(basename "$point")" || fail "$(basename "$point") was not copied to $points"
+done
 
 deleted=$(ls "$shipped" | head -n 1)
 rm "$sets/$deleted"
@@ -102,6 +109,7 @@ tar -xzf "$archive" -C "$work/portable"
 folder=$(ls -d "$work"/portable/vantrel-scriptloom-*)
 run_program "$work/portable-home" "$folder/vantrel-scriptloom" mine.set
 ls "$folder/config" | grep -vxF mine.set | expect_listed
+[ -f "$folder/starting-points/first-steps.cfg" ] || fail "the archive has no starting-points/ beside the program"
 grep -q '^END' "$folder/config/mine.set" || fail "mine.set was not saved into the archive's config/"
 [ ! -e "$work/portable-home/.local/share/vantrel-scriptloom" ] ||
     fail "the portable program wrote into the player's data folder"

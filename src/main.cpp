@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "files/ProgramFolder.h"
+#include "menu/ExistingConfig.h"
 #include "menu/Form1.h"
 #include "ui/DefaultInstance.h"
 #include "ui/MessageBox.h"
@@ -11,10 +12,15 @@
 
 namespace {
 
-// The options the program takes. A file to open would join them as a positional argument.
+// The options the program takes, and the script it may be given to open.
 void addOptions(QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("A config script to open for editing, as \"Edit Existing Config File\" "
+                       "does."),
+        QStringLiteral("[FILE.cfg]"));
 }
 
 // Whether the command line asks only for text (the help or the version), which needs no display,
@@ -31,9 +37,10 @@ bool asksOnlyForText(int argc, char* argv[]) {
            parser.isSet(QStringLiteral("version"));
 }
 
-// Reads the command line. The help and the version are printed and end the program, and so does
-// an option the program does not know, with a message saying so.
-void readCommandLine(const QCoreApplication& app) {
+// Reads the command line and returns the script it names, if any. The help and the version are
+// printed and end the program, and so does an option the program does not know, with a message
+// saying so.
+QString readCommandLine(const QCoreApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Writes config scripts for id Tech 3 games from game sets.\n"
@@ -41,6 +48,7 @@ void readCommandLine(const QCoreApplication& app) {
             .arg(QDir::toNativeSeparators(scriptloom::programfolder::configDirectory())));
     addOptions(parser);
     parser.process(app);
+    return parser.positionalArguments().value(0);
 }
 
 }  // namespace
@@ -62,7 +70,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vantrel.scriptloom"));
-    readCommandLine(app);
+    const QString script = readCommandLine(app);
 
     // Every window takes this icon. Without Qt's SVG image plugin the icon is empty and the windows
     // simply have none.
@@ -76,8 +84,12 @@ int main(int argc, char* argv[]) {
                                       problems.join(QStringLiteral("\n\n")));
     }
 
-    // The program starts by loading its main menu, which shows itself and runs from its timer.
-    scriptloom::Form1::instance();
+    // A script named on the command line opens in the editor as "Edit Existing Config File" opens
+    // it. Otherwise, or when it cannot be read (the user is told why), the program starts by
+    // loading its main menu, which shows itself and runs from its timer.
+    if (script.isEmpty() || !scriptloom::editExistingConfigFile(script)) {
+        scriptloom::Form1::instance();
+    }
 
     const int exitCode = QApplication::exec();
     scriptloom::discardAllWindows();

@@ -31,7 +31,7 @@ QString withoutTrailingSeparators(QString folder) {
 // The folders an installed program keeps for each player, each filled from the shipped folder of
 // the same name.
 const QStringList& playerFolderNames() {
-    static const QStringList names{QStringLiteral("config")};
+    static const QStringList names{QStringLiteral("config"), QStringLiteral("starting-points")};
     return names;
 }
 
@@ -81,6 +81,10 @@ QString configDirectory() {
     return folderNamed(QStringLiteral("config"));
 }
 
+QString startingPointsDirectory() {
+    return folderNamed(QStringLiteral("starting-points"));
+}
+
 QString gameSetPath(const QString& fileName) {
     return configDirectory() + QLatin1Char('/') + fileName;
 }
@@ -92,6 +96,10 @@ QStringList fillPlayerFolders() {
     }
     QStringList problems;
     for (const QString& name : playerFolderNames()) {
+        // An installation may ship no starting points; then the player gets no folder for them.
+        if (!QFileInfo(sharedFolder() + QLatin1Char('/') + name).isDir()) {
+            continue;
+        }
         problems << copyShippedFilesOnce(
             sharedFolder() + QLatin1Char('/') + name, player + QLatin1Char('/') + name,
             player + QLatin1Char('/') + name + QStringLiteral("-copied.txt"));

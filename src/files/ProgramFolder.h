@@ -18,6 +18,9 @@ void setOverride(const QString& folder, const QString& playerFolder = {});
 // from the executable's folder, which is read-only; its game sets are then the player's own, in
 // "config" of the player's data folder (~/.local/share/vantrel-scriptloom on Linux).
 QString configDirectory();
+// The folder of the ready-made config scripts a player can start from, beside the game sets and
+// decided by the same rule.
+QString startingPointsDirectory();
 // Full path of the game set file with the given name in the config directory. The name is used as
 // the list shows it, with nothing checked or added.
 QString gameSetPath(const QString& fileName);

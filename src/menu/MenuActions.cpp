@@ -1,5 +1,6 @@
 #include "menu/MenuActions.h"
 
+#include <QFileInfo>
 #include <QTimer>
 
 #include "files/GameFolder.h"
@@ -15,6 +16,17 @@
 
 namespace scriptloom {
 
+namespace {
+
+// Where "Browse..." opens when the folder of the typed path does not exist: the starting points
+// that ship with the program, else the game's folder.
+QString browseFolder() {
+    const QString startingPoints = programfolder::startingPointsDirectory();
+    return QFileInfo(startingPoints).isDir() ? startingPoints : gamefolder::path();
+}
+
+}  // namespace
+
 void createNewConfigFile() {
     Form2* picker = Form2::instance();
     showModeless(picker, Form1::instance());
@@ -28,7 +40,7 @@ bool editExistingConfigFileFromMenu(QWidget* parent) {
     for (;;) {
         answer = inputBox(parent, prompt, kOpenTitle, answer,
                           QStringLiteral("Config scripts (*.cfg *.CFG);;All files (*)"),
-                          gamefolder::path());
+                          browseFolder());
         const QString path = typedScriptPath(answer);
         if (path.isEmpty()) {
             break;
