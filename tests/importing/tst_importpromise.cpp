@@ -64,6 +64,8 @@ Binds bindsAfter(const QByteArray& script, console::Cutting cutting) {
 QHash<QByteArray, QByteArray> cvarsAfter(const QString& home, const QByteArray& script) {
     QByteArray output;
     QString problem;
+    // The engine keeps the archived cvars in the game folder when it quits: each run starts clean.
+    QDir(home + "/check").removeRecursively();
     if (!test::writeFile(home + "/check/script.cfg", script) ||
         !test::runEngine(home, {"+exec", "script.cfg", "+echo", "@@cvars", "+cvarlist"}, output,
                          problem)) {
