@@ -14,12 +14,14 @@ namespace {
 
 constexpr std::size_t kEntriesBetweenYields = 1024;
 
-bool sameLetters(QByteArrayView a, QByteArrayView b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
+// The game ignores the case of ASCII letters only.
 char lowered(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool sameLetters(QByteArrayView a, QByteArrayView b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return lowered(x) == lowered(y); });
 }
 
 // The fixed words of a template or command with the value word left out, in lower case, with
@@ -208,10 +210,11 @@ std::optional<QString> valueTaken(const GameSetTables& tables, EntryKind kind, i
 }
 
 FittingIndex::FittingIndex(const GameSetTables& tables, const Yield& yield) : tables_(tables) {
+    std::size_t added = 0;
     const auto addAll = [&](EntryKind kind, const auto& table) {
         for (int i = 0; i < table.Count(); ++i) {
             add(kind, i, table[i].Command);
-            if (yield && (items_.size() + 1) % kEntriesBetweenYields == 0) {
+            if (yield && ++added % kEntriesBetweenYields == 0) {
                 yield();
             }
         }

@@ -53,9 +53,6 @@ private Q_SLOTS:
             programfolder::gameSetPath("keys.set"),
             test::crlfLines(test::gameSetBlock("BINDING", "Move forward", R"(bind *x "+forward")") +
                             test::gameSetBlock("BINDING", "Fire", R"(bind *x "+attack")"))));
-        QVERIFY(test::writeFile(
-            programfolder::gameSetPath("sound.set"),
-            test::crlfLines(test::gameSetBlock("BINDING", "Volume", R"(seta s_volume "*x")"))));
     }
 
     void cleanup() { discardAllWindows(); }

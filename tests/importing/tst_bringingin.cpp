@@ -24,14 +24,6 @@ QByteArray keysSet() {
         test::gameSetBlock("SELECTIONS", "Gun", R"(seta cg_drawGun "*x")", {}, {"0", "2 - left"}));
 }
 
-QSet<int> commandSet(const QString& listed) {
-    QSet<int> commands;
-    for (const QString& number : listed.split(u' ', Qt::SkipEmptyParts)) {
-        commands.insert(number.toInt());
-    }
-    return commands;
-}
-
 }  // namespace
 
 class BringingInTest : public QObject {
@@ -98,25 +90,21 @@ private Q_SLOTS:
     }
 
     void setChoice_data() {
-        QTest::addColumn<QStringList>("takes");  // the commands each set takes
+        QTest::addColumn<QList<QSet<int>>>("takes");  // the commands each set takes
         QTest::addColumn<QList<int>>("chosen");
         QTest::newRow("largest first, then ties by list order")
-            << QStringList{"0 1 2", "2 3", "3"} << QList<int>{0, 1};
+            << QList<QSet<int>>{{0, 1, 2}, {2, 3}, {3}} << QList<int>{0, 1};
         QTest::newRow("a set adding nothing is left out")
-            << QStringList{"0", "0 1 2", "3"} << QList<int>{1, 2};
-        QTest::newRow("equal sets: the first") << QStringList{"0 1", "0 1"} << QList<int>{0};
-        QTest::newRow("no set takes any") << QStringList{"", ""} << QList<int>{};
-        QTest::newRow("no set") << QStringList{} << QList<int>{};
+            << QList<QSet<int>>{{0}, {0, 1, 2}, {3}} << QList<int>{1, 2};
+        QTest::newRow("equal sets: the first") << QList<QSet<int>>{{0, 1}, {0, 1}} << QList<int>{0};
+        QTest::newRow("no set takes any") << QList<QSet<int>>{{}, {}} << QList<int>{};
+        QTest::newRow("no set") << QList<QSet<int>>{} << QList<int>{};
     }
 
     void setChoice() {
-        QFETCH(QStringList, takes);
+        QFETCH(QList<QSet<int>>, takes);
         QFETCH(QList<int>, chosen);
-        QList<QSet<int>> sets;
-        for (const QString& listed : takes) {
-            sets << commandSet(listed);
-        }
-        QCOMPARE(chooseSets(sets), chosen);
+        QCOMPARE(chooseSets(takes), chosen);
     }
 
     void taken_data() {
