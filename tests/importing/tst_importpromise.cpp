@@ -85,8 +85,8 @@ class ImportPromiseTest : public QObject {
 private:
     QTemporaryDir programFolder_;
 
-    // A script the program wrote: a set in use with values, and free lines that fit sets that
-    // are not.
+    // A script the program wrote, a set in use with values, and then a line typed into it by hand;
+    // its free lines and that line fit sets that are not in use.
     QByteArray programScript() {
         GameSetTables tables;
         tables.resetAll();
@@ -94,10 +94,9 @@ private:
         loadGameSet(programfolder::gameSetPath("display-and-hud.set"), tables, tree);
         tables.Bindings[0].Value = "105";
         tables.Switches[0].State = "0";
-        const QString free =
-            "bind w \"+forward\"\r\nseta sensitivity 2.5; seta cg_fov 90\r\n"
-            "bind MOUSE1 \"+attack\" // fire";
-        return writeConfigScript({{"display-and-hud.set"}, free, true}, tables);
+        const QString free = "bind w \"+forward\"\r\nseta sensitivity 2.5; seta cg_fov 90";
+        return writeConfigScript({{"display-and-hud.set"}, free, true}, tables) +
+               "bind MOUSE1 \"+attack\"; seta cl_run 0 // typed by hand\r\n";
     }
 
 private Q_SLOTS:
@@ -122,7 +121,8 @@ private Q_SLOTS:
             << SCRIPTLOOM_TEST_DATA "/config-scripts/q3config.cfg" << 150;
         QTest::newRow("a hand-written autoexec.cfg")
             << SCRIPTLOOM_TEST_DATA "/config-scripts/autoexec.cfg" << 20;
-        QTest::newRow("a script the program wrote") << programFolder_.filePath("program.cfg") << 3;
+        QTest::newRow("a script the program wrote, typed into")
+            << programFolder_.filePath("program.cfg") << 5;
         for (const QString& name : QDir(SCRIPTLOOM_STARTING_POINTS).entryList({"*.cfg"})) {
             QTest::newRow(qPrintable(name)) << SCRIPTLOOM_STARTING_POINTS "/" + name << -1;
         }
