@@ -38,9 +38,9 @@ bool editExistingConfigFileFromMenu(QWidget* parent) {
     QString prompt = kOpenPrompt;
     QString answer = kOpenDefaultPath;
     for (;;) {
-        answer = inputBox(parent, prompt, kOpenTitle, answer,
-                          QStringLiteral("Config scripts (*.cfg *.CFG);;All files (*)"),
-                          browseFolder());
+        answer =
+            inputBox(parent, prompt, kOpenTitle, answer,
+                     QStringLiteral("Config scripts (*.cfg *.CFG);;All files (*)"), browseFolder());
         const QString path = typedScriptPath(answer);
         if (path.isEmpty()) {
             break;
