@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "BenchSupport.h"
-#include "console/WrittenValue.h"
+#include "console/WrittenValueWarning.h"
 #include "model/GameSetTables.h"
 #include "output/WarnedValues.h"
 

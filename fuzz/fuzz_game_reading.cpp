@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "console/GameReading.h"
-#include "console/WrittenValue.h"
+#include "console/WrittenValueWarning.h"
 
 using namespace scriptloom;
 using namespace scriptloom::console;

@@ -4,17 +4,13 @@
 #include <algorithm>
 
 #include "console/GameReading.h"
+#include "console/WrittenLine.h"
 #include "files/TextFile.h"
-#include "model/Placeholder.h"
 
 namespace scriptloom::console {
 
 namespace {
 
-// Small fixed buffers: a value is judged on every keystroke and for every entry when the save
-// dialog comes up, so the judgement allocates nothing for lines of ordinary length.
-using Bytes = QVarLengthArray<char, 256>;
-using Offsets = QVarLengthArray<qsizetype, 4>;
 using Words = QVarLengthArray<QByteArrayView, 16>;
 
 QByteArrayView view(const Bytes& bytes) {
@@ -24,43 +20,6 @@ QByteArrayView view(const Bytes& bytes) {
 // The template is read on its own with this value: one plain byte, which can neither end a
 // command, nor start a comment or a quote, nor split a word.
 constexpr char16_t kStandIn[] = u"0";
-
-// A line as the script holds it: the template with every "*x" replaced by the value, in
-// Windows-1252, and the line end after it; `valueStarts` says where each copy of the value starts.
-struct WrittenLine {
-    Bytes bytes;
-    Offsets valueStarts;
-};
-
-char scriptByte(QChar c) {
-    const char16_t unit = c.unicode();
-    return unit < 0x80 ? static_cast<char>(unit) : textfile::encodeChar(unit);
-}
-
-void writeLine(QStringView command, QStringView value, WrittenLine& line) {
-    Offsets placeholders;
-    for (qsizetype at = 0; (at = findPlaceholder(command, at)) >= 0; at += 2) {
-        placeholders.append(at);
-    }
-    const qsizetype growth = value.size() - 2;
-    line.bytes.resize(command.size() + placeholders.size() * growth + 2);
-    char* out = line.bytes.data();
-    const auto put = [&out](QStringView text) {
-        for (const QChar c : text) {
-            *out++ = scriptByte(c);
-        }
-    };
-    qsizetype at = 0;
-    for (const qsizetype found : placeholders) {
-        put(command.sliced(at, found - at));
-        line.valueStarts.append(out - line.bytes.data());
-        put(value);
-        at = found + 2;
-    }
-    put(command.sliced(at));
-    *out++ = '\r';
-    *out = '\n';
-}
 
 void collectWords(QByteArrayView command, Words& words) {
     words.clear();
@@ -328,19 +287,6 @@ WrittenValue judge(QStringView command, QStringView value, bool withTexts) {
     return judged;
 }
 
-// Blanks stay as they are between the backticks; other control characters are shown by their
-// pictures, so that none of what the game reads is hidden. A long reading is cut short.
-QString shownReading(const QString& text) {
-    constexpr qsizetype kLongestShown = 60;
-    QString shown;
-    for (const QChar c : text.left(kLongestShown)) {
-        shown += c.unicode() < 0x20    ? QChar(0x2400 + c.unicode())
-                 : c.unicode() == 0x7F ? QChar(0x2421)
-                                       : c;
-    }
-    return text.size() > kLongestShown ? shown + QStringLiteral("…") : shown;
-}
-
 // A value of printable ASCII that holds no blank, quote, ";", "/" or "*", in a line too short to
 // be cut, cannot change how its line is cut or split: the game reads the line as it reads the
 // template with any other such value, so the value reaches the game as typed. Most values are
@@ -364,35 +310,6 @@ WrittenValue judgeWrittenValue(QStringView command, QStringView value) {
 
 bool writtenValueWarns(QStringView command, QStringView value) {
     return !isPlainWord(command, value) && judge(command, value, false).warns();
-}
-
-QString writtenValueWarning(QStringView command, QStringView value) {
-    return writtenValueWarning(judgeWrittenValue(command, value));
-}
-
-QString writtenValueWarning(const WrittenValue& judged) {
-    QStringList lines;
-    if (judged.endsEarly) {
-        lines << QStringLiteral(
-            "This value ends the command early: the game will read the rest as another command.");
-    } else if (judged.readOtherwise) {
-        lines << QStringLiteral("The game will read this value as: `%1`")
-                     .arg(shownReading(judged.readAs));
-    }
-    if (judged.keyRunsMore && !judged.endsEarly) {
-        lines << QStringLiteral(
-            "When the key is pressed, the game will run more than one command.");
-    }
-    if (!judged.unwritable.isEmpty()) {
-        constexpr qsizetype kNamed = 5;
-        QString listed = judged.unwritable.mid(0, kNamed).join(QStringLiteral(", "));
-        if (judged.unwritable.size() > kNamed) {
-            listed += QStringLiteral(", …");
-        }
-        lines
-            << QStringLiteral("Characters the script cannot hold are written as ?: %1").arg(listed);
-    }
-    return lines.join(u'\n');
 }
 
 }  // namespace scriptloom::console

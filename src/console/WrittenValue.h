@@ -33,9 +33,4 @@ WrittenValue judgeWrittenValue(QStringView command, QStringView value);
 // Whether the value gets any warning; the same judgement without the texts, for counting many.
 bool writtenValueWarns(QStringView command, QStringView value);
 
-// The line shown under the value's box, one sentence for each kind of trouble found; empty when
-// there is none.
-QString writtenValueWarning(const WrittenValue& judged);
-QString writtenValueWarning(QStringView command, QStringView value);
-
 }  // namespace scriptloom::console

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "console/WrittenValue.h"
+#include "console/WrittenValueWarning.h"
 #include "model/GameSetTables.h"
 #include "model/KeyClashes.h"
 #include "model/KeyNames.h"

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <optional>
 
-#include "console/WrittenValue.h"
+#include "console/WrittenValueWarning.h"
 #include "files/TextFile.h"
 #include "model/GameSetTables.h"
 #include "output/ConfigWriter.h"
