@@ -3,10 +3,9 @@
 #include <QCloseEvent>
 #include <QPointer>
 #include <QShortcut>
-#include <QSignalBlocker>
-#include <algorithm>
 
 #include "editor/EditingAids.h"
+#include "editor/EntryPanels.h"
 #include "editor/FindBox.h"
 #include "editor/ImportBar.h"
 #include "editor/KeyboardWindow.h"
@@ -42,17 +41,10 @@ Form3::Form3() : ui(std::make_unique<Ui::Form3>()), imageList_(new ImageList(thi
 Form3::~Form3() = default;
 
 void Form3::setUpPanels() {
-    // The frames share one cell of the panel area, so whichever is shown stands on the same spot.
-    // Sized for the tallest of them, so the window does not shift as the user moves between kinds;
-    // their help texts give way on a small screen.
-    int panelHeight = 0;
-    for (const QWidget* frame : {ui->frmSelection, ui->frmBinding, ui->frmSwitch}) {
-        panelHeight = std::max(panelHeight, frame->minimumSizeHint().height());
-    }
-    ui->panelArea->setMinimumHeight(panelHeight);
-    showPanel(ui->frmSelection);
-    // Typing must not be completed or turned into new list items: the text typed is the value.
-    ui->Combo1->setCompleter(nullptr);
+    panels_ = std::make_unique<EntryPanels>(EntryPanels::Controls{
+        ui->panelArea, ui->frmSelection, ui->frmBinding, ui->frmSwitch, ui->Label1, ui->Label7,
+        ui->Label2, ui->Combo1, ui->Label10, ui->Label8, ui->Label11, ui->Check1, ui->Label4,
+        ui->Label6, ui->Label3, ui->Text1});
     // The panel keeps the width it had before the preview came beside it.
     ui->splPreview->setStretchFactor(0, 0);
     ui->splPreview->setStretchFactor(1, 1);
@@ -150,15 +142,24 @@ void Form3::showEntry(EntryKind kind, const QString& name) {
         return;
     }
     editingAids_->entryShown(kind, name);
+    Form4* gameSetEditor = Form4::instance();
     switch (kind) {
         case EntryKind::Selection:
-            showSelection(tables.Selections[first]);
+            panels_->showSelection(tables.Selections[first]);
+            gameSetEditor->fillFromSelection(tables.Selections[first]);
             break;
         case EntryKind::Switch:
-            showSwitch(first);
+            // A State of "2" is the greyed box's own number; the entry keeps it as not set.
+            if (tables.Switches[first].State == QLatin1String("2")) {
+                storeValueAt(tables, tables.Switches, &SwitchEntry::State, first, QString());
+                ModelEvents::notifyValues();
+            }
+            panels_->showSwitch(tables.Switches[first]);
+            gameSetEditor->fillFromSwitch(tables.Switches[first]);
             break;
         case EntryKind::Binding:
-            showBinding(tables.Bindings[first]);
+            panels_->showBinding(tables.Bindings[first]);
+            gameSetEditor->fillFromBinding(tables.Bindings[first]);
             break;
     }
     valueNotes_->entryShown(kind, name);
@@ -179,63 +180,6 @@ void Form3::showRestoredEntry(EntryKind kind, const QString& name) {
 
 bool Form3::setShownKey(const QString& key) {
     return editingAids_->setShownKey(key);
-}
-
-// One panel at a time is on screen, on the spot the three share.
-void Form3::showPanel(QWidget* panel) {
-    for (QWidget* frame : {ui->frmSelection, ui->frmBinding, ui->frmSwitch}) {
-        frame->setVisible(frame == panel);
-    }
-}
-
-void Form3::showSelection(const SelectionEntry& entry) {
-    showPanel(ui->frmSelection);
-    ui->Label1->setText(entry.Name);
-    ui->Label7->setText(entry.Command);
-    ui->Label2->setText(entry.Comment);
-    Form4::instance()->fillFromSelection(entry);
-    // Filling the list is not the user's edit: it must not store a value, least of all the empty
-    // text the box holds while its list is cleared.
-    const QSignalBlocker blocker(ui->Combo1);
-    ui->Combo1->clear();
-    for (int j = 0; j < entry.OptionCount; ++j) {
-        ui->Combo1->addItem(entry.Options[static_cast<std::size_t>(j)]);
-    }
-    ui->Combo1->setEditText(entry.Choice);
-}
-
-void Form3::showSwitch(int index) {
-    GameSetTables& tables = programTables();
-    const SwitchEntry& entry = tables.Switches[index];
-    showPanel(ui->frmSwitch);
-    ui->Label10->setText(entry.Name);
-    ui->Label11->setText(entry.Comment);
-    ui->Label8->setText(entry.Command);
-    Form4::instance()->fillFromSwitch(entry);
-    // A State of "2" is the greyed box's own number; the entry keeps it as not set.
-    if (entry.State == QLatin1String("2")) {
-        storeValueAt(tables, tables.Switches, &SwitchEntry::State, index, QString());
-        ModelEvents::notifyValues();
-    }
-    if (entry.State.isEmpty()) {
-        ui->Check1->setValue(CheckBox::kGreyed);
-    } else if (entry.State == QLatin1String("0")) {
-        ui->Check1->setValue(CheckBox::kUnchecked);
-    } else if (entry.State == QLatin1String("1")) {
-        ui->Check1->setValue(CheckBox::kChecked);
-    }
-}
-
-void Form3::showBinding(const BindingEntry& entry) {
-    showPanel(ui->frmBinding);
-    ui->Label4->setText(entry.Name);
-    ui->Label6->setText(entry.Command);
-    {
-        const QSignalBlocker blocker(ui->Text1);
-        ui->Text1->setText(entry.Value);
-    }
-    ui->Label3->setText(entry.Comment);
-    Form4::instance()->fillFromBinding(entry);
 }
 
 // Stores a value into every entry of the kind whose Name is the text of the tree's selected node,

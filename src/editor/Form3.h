@@ -14,6 +14,7 @@ class Form3;
 namespace scriptloom {
 
 class EditingAids;
+class EntryPanels;
 class FindBox;
 class ImageList;
 class ImportBar;
@@ -21,15 +22,14 @@ class StatusLine;
 class TreeView;
 class ValueNotes;
 enum class EntryKind : std::uint8_t;
-struct BindingEntry;
-struct SelectionEntry;
 
 // The config editor: the tree of the loaded entries and one panel per entry kind. Clicking a node
 // shows the entry whose Name is the node's text; the panel's control stores the user's value in
 // every entry of that kind and name, and the game set editor's boxes take the entry shown. The
 // window holds no data of its own: entries and values live in the program-wide tables. Closing it
 // ends the program. It coordinates its parts, each with one job: the find box, the marks beside
-// the nodes, the preview of the script, the notes under the value boxes and the editing aids.
+// the nodes, the panels, the preview of the script, the notes under the value boxes, the editing
+// aids and the offer to bring a script's commands in.
 class Form3 : public QWidget, public DefaultInstance<Form3> {
     Q_OBJECT
 
@@ -82,10 +82,6 @@ private:
     void Form_Unload(int& cancel);
 
     void showEntry(EntryKind kind, const QString& name);
-    void showPanel(QWidget* panel);
-    void showSelection(const SelectionEntry& entry);
-    void showSwitch(int index);
-    void showBinding(const BindingEntry& entry);
     template <typename MakeValue>
     void storeEdit(EntryKind kind, MakeValue makeValue);
     void storeControl(EntryKind kind);
@@ -97,6 +93,7 @@ private:
     EditingAids* editingAids_ = nullptr;
     ImportBar* importBar_ = nullptr;
     std::unique_ptr<StatusLine> statusLine_;
+    std::unique_ptr<EntryPanels> panels_;
 };
 
 }  // namespace scriptloom
