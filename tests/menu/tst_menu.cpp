@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -7,7 +8,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <functional>
 #include <utility>
 
 #include "editor/Form3.h"
@@ -35,18 +35,7 @@
 
 using namespace scriptloom;
 
-namespace {
-
-enum Item { kCreate = 0, kEdit = 1, kExit = 2 };
-
-// A script made by the program for the given set, with one value and one free line.
-QByteArray script(const QString& set, const QString& command, const QString& freeLine) {
-    return test::crlfLines({QString(kConfigMarkerLine), "//LOAD " + set, "", freeLine, command});
-}
-
-}  // namespace
-
-// The main menu and its three items, and opening a saved script for editing.
+// The main menu, driven by the pointer and by its keys, and opening a saved script for editing.
 class MenuTest : public QObject {
     Q_OBJECT
 
@@ -67,20 +56,46 @@ private:
                                int(surface()->ScaleHeight() / 4 * float(item + 1)));
     }
     void moveTo(QPoint at) { QTest::mouseMove(surface(), at); }
-    void pressOn(int item) {
-        moveTo(itemPoint(item));
-        QTest::mousePress(surface(), Qt::LeftButton, {}, itemPoint(item));
-    }
-    void release() { QTest::mouseRelease(surface(), Qt::LeftButton, {}, itemPoint(kCreate)); }
+    void release() { QTest::mouseRelease(surface(), Qt::LeftButton, {}, itemPoint(0)); }
 
-    // Starts the menu from its timer and runs the steps while it runs, each once the menu has
-    // drawn a few more frames. A menu still running 30 frames after the last step fails the test:
-    // it is stopped by discarding its window, never by ending the program, which is what an Exit
-    // must do on its own.
-    void runMenu(std::vector<std::function<void()>> steps) {
+    // One step of a run: keys ("Down", "Alt+X"); "point:N", "press:N" or "click:N" to move the
+    // pointer onto item N (-1: away from every item) and press or click there; "release"; or
+    // "lit:N" to check that the menu draws item N, and only it, highlighted (-1: none).
+    void step(const QString& what) {
+        const int item = what.section(':', 1).toInt();
+        const QPoint at =
+            item < 0 ? surface()->contentsRect().topLeft() + QPoint(2, 2) : itemPoint(item);
+        if (what.startsWith("point:")) {
+            moveTo(at);
+        } else if (what.startsWith("press:")) {
+            moveTo(at);
+            QTest::mousePress(surface(), Qt::LeftButton, {}, at);
+        } else if (what.startsWith("click:")) {
+            moveTo(at);
+            QTest::mouseClick(surface(), Qt::LeftButton, {}, at);
+        } else if (what == "release") {
+            release();
+        } else if (what.startsWith("lit:")) {
+            QStringList lit;
+            for (int i = 0; i < 3; ++i) {
+                lit << QString::number(menuState().MenuHover[std::size_t(i)] != kFalse ? i : -1);
+            }
+            lit.removeAll("-1");
+            QCOMPARE(lit.join(','), item < 0 ? QString() : QString::number(item));
+        } else {
+            const QKeyCombination key = QKeySequence(what)[0];
+            QTest::keyClick(menu(), key.key(), key.keyboardModifiers());
+        }
+    }
+
+    // Starts the menu from its timer and runs the steps while it runs, each once the menu has drawn
+    // a few more frames. A menu still running 30 frames after the last step fails the test: it is
+    // stopped by discarding its window, never by ending the program, which is what an Exit must do
+    // on its own.
+    void runMenu(const QStringList& steps) {
         menu()->Timer1()->setInterval(10);
         QVERIFY(menu()->Timer1()->isActive());
-        std::size_t next = 0;
+        qsizetype next = 0;
         std::uint64_t framesAtLastStep = menuFramesDrawn();
         bool stillRunning = false;
         QTimer driver;
@@ -91,7 +106,7 @@ private:
             }
             framesAtLastStep = menuFramesDrawn();
             if (next < steps.size()) {
-                steps[next++]();
+                step(steps[next++]);
             } else {
                 stillRunning = true;
                 driver.stop();
@@ -132,14 +147,15 @@ private Q_SLOTS:
         });
         setFailureMessageHandler(
             [this](QWidget*, const QString&, const QString& text) { messages_ << text; });
+        using test::gameSetBlock;
         QVERIFY(test::writeFile(
             programFolder_.filePath("config/hud.set"),
-            test::crlfLines({"SWITCH", "Counters", "Frame rate", "seta cg_drawFPS *x", "",
-                             "SELECTIONS", "View", "Field of view", "seta cg_fov *x", "", "SELECT",
-                             "90", "SELECT", "110", "END"})));
-        QVERIFY(test::writeFile(programFolder_.filePath("config/keys.set"),
-                                test::crlfLines({"BINDING", "Firing", "Fire",
-                                                 R"(bind *x "+attack")", "Usual key: MOUSE1"})));
+            test::crlfLines(
+                gameSetBlock("SWITCH", "Frame rate", "seta cg_drawFPS *x") +
+                gameSetBlock("SELECTIONS", "Field of view", "seta cg_fov *x", {}, {"90", "110"}))));
+        QVERIFY(test::writeFile(
+            programFolder_.filePath("config/keys.set"),
+            test::crlfLines(gameSetBlock("BINDING", "Fire", R"(bind *x "+attack")"))));
     }
 
     void init() {
@@ -152,22 +168,17 @@ private Q_SLOTS:
 
     void cleanup() { discardAllWindows(); }
 
-    // A quick click, pressed and released between two frames, chooses as a held button does.
     // Closing the picker instead of pressing OK goes back to the running menu; closing the menu
     // ends the program.
     void createNewConfigFile_showsThePicker_andClosingItReturnsToTheMenu() {
         QCOMPARE(
             menu()->findChild<QLabel*>("Label1")->text(),
             versionedTitle(programversion::Major, programversion::Minor, programversion::Revision));
-        runMenu({[this] {
-            moveTo(itemPoint(kCreate));
-            QTest::mouseClick(surface(), Qt::LeftButton, {}, itemPoint(kCreate));
-        }});
+        runMenu({"click:0"});
         QVERIFY(!menu()->isVisible());
         QVERIFY(Form2::instance()->isVisible());
         QCOMPARE(Form2::instance()->File1()->count(), 2);
         QVERIFY(Form2::instance()->gameSetsInUse().isEmpty());
-        QCOMPARE(programEnds_, 0);
 
         Form2::instance()->close();
         QVERIFY(menu()->isVisible());
@@ -177,48 +188,22 @@ private Q_SLOTS:
         QCOMPARE(programEnds_, 1);
     }
 
-    // A button pressed away from every item and held while the pointer moves onto one chooses
-    // that item; until then nothing happens.
-    void aHeldButtonChoosesTheItemItIsMovedOnto() {
-        const QPoint corner = surface()->contentsRect().topLeft() + QPoint(2, 2);
-        runMenu({[&] {
-                     moveTo(corner);
-                     QTest::mousePress(surface(), Qt::LeftButton, {}, corner);
-                 },
-                 [this] {
-                     QVERIFY(!Form2::exists());
-                     moveTo(itemPoint(kCreate));
-                 }});
-        QVERIFY(Form2::instance()->isVisible());
-    }
-
-    // Cancelling the question keeps the menu running with nothing opened and nothing emptied; so
-    // does naming a script that cannot be read, which is asked for again with the typed path and
-    // the reason, and then cancelled. The button still held does not ask again: a new press is
-    // needed to choose, here Exit, which ends the program.
-    void editExisting_cancelledOrUnreadable_keepsTheMenuRunning_data() {
-        QTest::addColumn<QString>("answer");
-        QTest::newRow("cancelled") << QString();
-        QTest::newRow("unreadable, pasted with blanks and quotes")
-            << " \"" + programFolder_.filePath("missing.cfg") + "\" ";
-    }
-    void editExisting_cancelledOrUnreadable_keepsTheMenuRunning() {
-        QFETCH(QString, answer);
-        answer_ = answer;
+    // A script that cannot be read is asked for again with the typed path and the reason;
+    // cancelling then keeps the menu running with nothing opened and nothing emptied. The button
+    // still held does not ask again: a new press is needed to choose, here Exit, which ends the
+    // program.
+    void editExisting_unreadableThenCancelled_keepsTheMenuRunning() {
+        const QString missing = programFolder_.filePath("missing.cfg");
+        answer_ = " \"" + missing + "\" ";  // pasted with blanks and quotes
         programTables().resetAll();
         programTables().Switches.append({"S", "Kept", "kept *x", "", "1"});
-        runMenu({[this] { pressOn(kEdit); }, [] {},
-                 [this, &answer] {
-                     QCOMPARE(asked_.size(), answer.isEmpty() ? 1 : 2);
-                     release();
-                     pressOn(kExit);
-                 }});
-        const QString missing = QDir::toNativeSeparators(programFolder_.filePath("missing.cfg"));
-        QVERIFY2(
-            answer.isEmpty() ||
-                (asked_.value(1).startsWith("Cannot read file " + missing + ":\n") &&
-                 asked_.value(1).endsWith(QString(kOpenPrompt) + '|' + kOpenTitle + '|' + answer)),
-            qPrintable(asked_.value(1)));
+        runMenu({"press:1", "lit:1", "release", "press:2"});
+        QCOMPARE(asked_.size(), 2);
+        QVERIFY2(asked_.value(1).startsWith("Cannot read file " +
+                                            QDir::toNativeSeparators(missing) + ":\n") &&
+                     asked_.value(1).endsWith(QString(kOpenPrompt) + '|' + kOpenTitle + "| \"" +
+                                              missing + "\" "),
+                 qPrintable(asked_.value(1)));
         QVERIFY(messages_.isEmpty());
         QCOMPARE(programEnds_, 1);
         QVERIFY(menu()->isVisible());
@@ -226,10 +211,10 @@ private Q_SLOTS:
         QCOMPARE(test::entryValues(programTables()), QStringList("Kept=1"));
     }
 
-    // A config made in the windows and saved (in Windows-1252) opens again from the menu with
-    // its sets, values and free lines. "Main Menu" leads back to a fresh menu, which does not take
-    // the button that was down before it started as a choice; a script opened then replaces the
-    // config open before.
+    // A config made in the windows and saved (in Windows-1252) opens again from the menu with its
+    // sets, values and free lines. "Main Menu" leads back to a fresh menu, which does not take the
+    // button that was down before it started as a choice; a script opened then replaces the config
+    // open before.
     void savedConfigOpensAgainFromTheMenu_andMainMenuLeadsBackToAFreshMenu() {
         makeConfig();
         const QStringList madeValues = test::entryValues(programTables());
@@ -243,7 +228,7 @@ private Q_SLOTS:
 
         discardAllWindows();
         programTables().resetAll();
-        runMenu({[this] { pressOn(kEdit); }});
+        runMenu({"press:1"});
         QVERIFY(!menu()->isVisible());
         QCOMPARE(Form2::instance()->gameSetsInUse(), QStringList({"hud.set", "keys.set"}));
         QVERIFY(!Form2::instance()->isVisible());
@@ -256,10 +241,12 @@ private Q_SLOTS:
         QVERIFY(!Form3::instance()->isVisible());
         QVERIFY(menu()->isVisible());
         menuState().MouseButtonDown = kTrue;
-        moveTo(itemPoint(kExit));
+        step("point:2");
         answer_ = programFolder_.filePath("second.cfg");
-        QVERIFY(test::writeFile(answer_, script("keys.set", R"(bind MOUSE2 "+attack")", "echo b")));
-        runMenu({[this] { pressOn(kEdit); }});
+        QVERIFY(
+            test::writeFile(answer_, test::crlfLines({QString(kConfigMarkerLine), "//LOAD keys.set",
+                                                      "", "echo b", R"(bind MOUSE2 "+attack")"})));
+        runMenu({"press:1"});
         QCOMPARE(programEnds_, 0);
         QCOMPARE(test::entryValues(programTables()), QStringList("Fire=MOUSE2"));
         QCOMPARE(Form2::instance()->gameSetsInUse(), QStringList("keys.set"));
@@ -313,8 +300,45 @@ private Q_SLOTS:
             QCOMPARE(test::entryValues(programTables()), before);
             QCOMPARE(Form2::instance()->gameSetsInUse(), QStringList({"hud.set", "keys.set"}));
             QCOMPARE(Form6::instance()->text(), QString::fromUtf8("say\u00A0hi\r\necho two"));
-            QCOMPARE(Form3::instance()->TreeView1()->nodes().count(), 6);
+            QCOMPARE(Form3::instance()->TreeView1()->nodes().count(), 4);
         }
+    }
+
+    // The keys alone and mixed with the pointer, which shares the highlight. Each row starts from
+    // none lit, with the pointer away from the items (the menu state outlives each run of the
+    // menu), and ends with the picker shown or the program ended.
+    void keysDriveTheMenu_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("happened");  // "asked" (cancelled), "picker", "ended"
+        const auto row = [](const char* title, const QStringList& steps, const char* happened) {
+            QTest::newRow(title) << steps << QString(happened);
+        };
+        row("Down lights the first item; Enter acts on it", {"lit:-1", "Down", "lit:0", "Enter"},
+            "picker");
+        row("Up lights the last item; Space acts on it", {"Up", "lit:2", "Space"}, "ended");
+        row("Tab moves in turn", {"Tab", "Tab", "lit:1", "Enter", "Alt+X"}, "asked ended");
+        row("round from the last item to the first and back",
+            {"Up", "Down", "lit:0", "Shift+Tab", "Up", "lit:1", "Enter", "Alt+C"}, "asked picker");
+        row("Alt+E asks for the script", {"Alt+E", "Alt+X"}, "asked ended");
+        row("Enter with nothing lit does nothing", {"Enter", "Alt+C"}, "picker");
+        row("a quick click between two frames chooses", {"click:0"}, "picker");
+        row("a button pressed away from the items chooses the item it is moved onto",
+            {"press:-1", "lit:-1", "point:0"}, "picker");
+        row("the pointer moving takes the highlight", {"Down", "point:2", "lit:2", "Enter"},
+            "ended");
+        row("keys move on from the pointer's item, which then goes dark",
+            {"point:1", "lit:1", "Down", "lit:2", "Down", "lit:0", "Enter"}, "picker");
+    }
+    void keysDriveTheMenu() {
+        QFETCH(QStringList, steps);
+        menuState() = MenuState();
+        runMenu(steps);
+        QStringList happened(asked_.size(), "asked");
+        if (Form2::exists() && Form2::instance()->isVisible()) {
+            happened << "picker";
+        }
+        happened << QStringList(programEnds_, "ended");
+        QTEST(happened.join(' '), "happened");
     }
 };
 
