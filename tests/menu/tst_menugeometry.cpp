@@ -1,4 +1,5 @@
 #include <QTest>
+#include <tuple>
 
 #include "files/Numbers.h"
 #include "menu/MenuGeometry.h"
@@ -47,23 +48,20 @@ private Q_SLOTS:
     // or half that when the pointer was over the item in the previous frame. The last row is the
     // last item's last character.
     void charactersArePlacedOnTheWave() {
-        struct Row {
-            bool hovered;
-            int character;
-            int x, y;
-            MenuColour colour;
-        };
-        for (const Row& row : {Row{false, 0, 64, 54, kWhite}, Row{false, 1, 78, 58, kWhite},
-                               Row{true, 1, 78, 56, kYellow}, Row{false, -1, 104, 175, kWhite}}) {
+        // hovered, character (-1: the last), where it is drawn, colour
+        const std::tuple<bool, int, QPoint, MenuColour> rows[] = {{false, 0, {64, 54}, kWhite},
+                                                                  {false, 1, {78, 58}, kWhite},
+                                                                  {true, 1, {78, 56}, kYellow},
+                                                                  {false, -1, {104, 175}, kWhite}};
+        for (const auto& [hovered, character, at, colour] : rows) {
             MenuState state = threeItems();
-            state.MenuHover[0] = row.hovered ? kTrue : kFalse;
+            state.MenuHover[0] = hovered ? kTrue : kFalse;
             MenuRun run;
             const std::vector<MenuGlyph> glyphs = layOut(state, run);
             QCOMPARE(glyphs.size(), std::size_t(22 + 25 + 4));
-            const MenuGlyph& glyph =
-                row.character < 0 ? glyphs.back() : glyphs[std::size_t(row.character)];
-            QCOMPARE(QPoint(glyph.x, glyph.y), QPoint(row.x, row.y));
-            QCOMPARE(glyph.colour, row.colour);
+            const MenuGlyph& glyph = character < 0 ? glyphs.back() : glyphs[std::size_t(character)];
+            QCOMPARE(QPoint(glyph.x, glyph.y), at);
+            QCOMPARE(glyph.colour, colour);
         }
     }
 
@@ -71,24 +69,20 @@ private Q_SLOTS:
     // tested against a box from x = -5 (0 widened by 5), as wide as the item text (180) and from 5
     // above its glyph y (54.25) to 19 below it. The hover shows in the colour of the next frame.
     void thePointerIsTestedAgainstTheCharacterDrawnBefore() {
-        struct Row {
-            int mouseX, mouseY;
-            bool over;
-        };
         // Just inside and on the left edge, the widened top and the bottom; over the text.
-        for (const Row& row :
-             {Row{-4, 60, true}, Row{-5, 60, false}, Row{-4, 50, true}, Row{-4, 49, false},
-              Row{-4, 73, true}, Row{-4, 74, false}, Row{150, 60, true}}) {
+        const std::tuple<int, int, bool> points[] = {
+            {-4, 60, true}, {-5, 60, false}, {-4, 50, true}, {-4, 49, false},
+            {-4, 73, true}, {-4, 74, false}, {150, 60, true}};
+        for (const auto& [x, y, over] : points) {
             MenuState state = threeItems();
-            state.MouseX = static_cast<std::int16_t>(row.mouseX);
-            state.MouseY = static_cast<std::int16_t>(row.mouseY);
+            state.MouseX = static_cast<std::int16_t>(x);
+            state.MouseY = static_cast<std::int16_t>(y);
             MenuRun run;
             layOut(state, run);
-            const QByteArray at =
-                QByteArray::number(row.mouseX) + ',' + QByteArray::number(row.mouseY);
-            QVERIFY2((state.MenuHover[0] != kFalse) == row.over, at);
-            QVERIFY2(chosenMenuItem(state) == (row.over ? 0 : -1), at);
-            QVERIFY2(layOut(state, run).front().colour == (row.over ? kYellow : kWhite), at);
+            const QByteArray at = QByteArray::number(x) + ',' + QByteArray::number(y);
+            QVERIFY2((state.MenuHover[0] != kFalse) == over, at);
+            QVERIFY2(chosenMenuItem(state) == (over ? 0 : -1), at);
+            QVERIFY2(layOut(state, run).front().colour == (over ? kYellow : kWhite), at);
         }
 
         // In the next frame the first character is tested against the last character's box
