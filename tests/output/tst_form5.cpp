@@ -62,7 +62,9 @@ private Q_SLOTS:
     // Save, Cancel and Escape put the dialog away keeping its folder, name and box. Only Save
     // writes: the sets in use, the other commands and the values, with comments when asked; the
     // file list then shows the new script. Closed through its frame, the dialog comes back as it
-    // started: in the current folder, with "NoName.cfg" and the box unticked.
+    // started: in the current folder, with "NoName.cfg" and the box unticked. Each time it comes up
+    // it lists the sets in use whose names a script cannot hold; they do not stop the save. Escape
+    // puts the free commands away too, with their text.
     void hiding_keepsTheState_data() {
         QTest::addColumn<QString>("action");
         for (const char* action : {"Save", "Cancel", "Escape", "Close"}) {
@@ -71,10 +73,13 @@ private Q_SLOTS:
     }
     void hiding_keepsTheState() {
         QFETCH(QString, action);
-        QVERIFY(test::writeFile(programFolder_.filePath("config/a.set"), {}));
-        QVERIFY(test::writeFile(programFolder_.filePath("config/b.set"), {}));
+        for (const QString set : {"a.set", "b.set", "x\ty.set"}) {
+            QVERIFY(test::writeFile(programFolder_.filePath("config/" + set), {}));
+        }
+        QVERIFY(label("lblUnnamedSets")->isHidden());
         Form2::instance()->pointFileListAt(programfolder::configDirectory());
         Form2::instance()->File1()->setSelected(1, true);
+        Form2::instance()->File1()->setSelected(2, true);
         Form6::instance()->setText("echo hi");
         programTables().Bindings.append({"S", "Fire", "bind *x +attack", "Fires", "MOUSE1"});
         QVERIFY(QDir(startFolder_.path()).mkpath(action));
@@ -86,12 +91,16 @@ private Q_SLOTS:
             save();
             QCOMPARE(form_->File1()->itemName(0), QString("kept.cfg"));
             QCOMPARE(test::readFile(folder + "/kept.cfg"),
-                     test::crlfLines({QString(kConfigMarkerLine), "//LOAD b.set", "", "echo hi",
-                                      "// Fires", "bind MOUSE1 +attack"}));
+                     test::crlfLines({QString(kConfigMarkerLine), "//LOAD b.set", "//LOAD x\ty.set",
+                                      "", "echo hi", "// Fires", "bind MOUSE1 +attack"}));
         } else if (action == "Cancel") {
             QTest::mouseClick(form_->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
         } else if (action == "Escape") {
             QTest::keyClick(text1(), Qt::Key_Escape);
+            Form6::instance()->show();
+            QTest::keyClick(Form6::instance()->Text1(), Qt::Key_Escape);
+            QVERIFY(!Form6::instance()->isVisible());
+            QCOMPARE(Form6::instance()->text(), QString("echo hi"));
         } else {
             form_->close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -104,6 +113,9 @@ private Q_SLOTS:
         QCOMPARE(form_->Dir1()->path(), kept ? folder : QDir(startFolder_.path()).canonicalPath());
         QCOMPARE(text1()->text(), QString(kept ? "kept.cfg" : "NoName.cfg"));
         QCOMPARE(check1()->value(), kept ? CheckBox::kChecked : CheckBox::kUnchecked);
+        QCOMPARE(label("lblUnnamedSets")->text(),
+                 QString("x\ty.set cannot be named in the script: it will not be loaded again."));
+        QVERIFY(label("lblUnnamedSets")->isVisible() && messages_.isEmpty());
     }
 
     // The line under the name box follows the typing and never stops a save; a save that fails
@@ -153,107 +165,67 @@ private Q_SLOTS:
     // Values the game would not read as typed are named when the dialog comes up, each once: the
     // first four, then "…".
     void showing_namesTheValuesTheGameWouldNotReadAsTyped() {
-        const QString values = " run extra commands or will not reach the game as typed: ";
-        const QStringList lines{"",
-                                "1 value runs" + values.mid(4) + "A",
-                                "2 values" + values + "A, B",
-                                "3 values" + values + "A, B, C",
-                                "4 values" + values + "A, B, C, D",
-                                "5 values" + values + "A, B, C, D, …"};
-        for (const QString& line : lines) {
+        const QString values = " values run extra commands or will not reach the game as typed: ";
+        for (const QString& line :
+             {QString(), "4" + values + "A, B, C, D", "5" + values + "A, B, C, D, …"}) {
+            while (programTables().Bindings.Count() < line.left(1).toInt()) {
+                const QString name(QChar(u'A' + programTables().Bindings.Count()));
+                programTables().Bindings.append(
+                    {"S", name, "seta cg_zoomfov \"*x\"", "", "2\"; quit"});
+            }
             showAgain();
             QCOMPARE(label("lblExtraCommands")->text(), line);
             QCOMPARE(label("lblExtraCommands")->isVisible(), !line.isEmpty());
-            const QString name(QChar(u'A' + programTables().Bindings.Count()));
-            programTables().Bindings.append({"S", name, "seta cg_zoomfov \"*x\"", "", "2\"; quit"});
         }
     }
 
-    // The game's folder is offered only once it exists, and leads there.
-    void gameFolder_isOfferedOnceItExists() {
-        QTemporaryDir home;
+    // The ways to another folder: the game's folder, offered only once it exists; a drive, which
+    // shows its root; a folder in the list. The file list follows. A drive that is not ready, or a
+    // folder gone by the time it is opened, keeps the folder shown, and the drive list on its
+    // drive, and says so.
+    void goingToAnotherFolder_data() {
+        QTest::addColumn<QString>("way");
+        for (const char* way :
+             {"the game's folder", "a drive", "a drive not ready", "a folder gone"}) {
+            QTest::newRow(way) << QString(way);
+        }
+    }
+    void goingToAnotherFolder() {
+        QFETCH(QString, way);
+        QTemporaryDir home;  // the drive, or where the game's folder is made
         const QByteArray oldHome = qgetenv("HOME");
         qputenv("HOME", home.path().toLocal8Bit());
         auto* gameFolder = form_->findChild<QPushButton*>("cmdGameFolder");
         showAgain();
         QVERIFY(!gameFolder->isEnabled());
-        QVERIFY(QDir().mkpath(gamefolder::path()));
-        showAgain();
-        QTest::mouseClick(gameFolder, Qt::LeftButton);
-        QCOMPARE(form_->Dir1()->path(), QDir(gamefolder::path()).canonicalPath());
-        QCOMPARE(form_->File1()->path(), form_->Dir1()->path());
-        qputenv("HOME", oldHome);
-    }
-
-    // Escape puts the free commands away; they come back with their text.
-    void escape_hidesTheFreeCommandsWithTheirText() {
-        Form6* commands = Form6::instance();
-        commands->show();
-        commands->setText("name Visor");
-        QTest::keyClick(commands->Text1(), Qt::Key_Escape);
-        QVERIFY(!commands->isVisible() && Form6::exists());
-        QCOMPARE(commands->text(), QString("name Visor"));
-    }
-
-    // Sets in use whose names a script cannot hold are listed each time the dialog is shown; the
-    // save still writes the script.
-    void setsAScriptCannotName_areListedWithoutBlockingTheSave() {
-        for (const QString name : {"a.set", "x\ty.set"}) {
-            QVERIFY(test::writeFile(programFolder_.filePath("config/" + name), {}));
-        }
-        FileListBox* sets = Form2::instance()->File1();
-        Form2::instance()->pointFileListAt(programfolder::configDirectory());
-        sets->selectAll();
-        showAgain();
-        QCOMPARE(label("lblUnnamedSets")->text(),
-                 QString("x\ty.set cannot be named in the script: it will not be loaded again."));
-        QVERIFY(label("lblUnnamedSets")->isVisible());
-        text1()->setText("kept.cfg");
-        save();
-        QVERIFY(messages_.isEmpty() && QFile::remove(startFolder_.filePath("kept.cfg")));
-        sets->clearSelection();
-        form_->show();
-        QVERIFY(label("lblUnnamedSets")->isHidden());
-    }
-
-    // A folder that is gone by the time it is opened is named in a message; the list keeps the
-    // folder it showed.
-    void openingAFolderThatIsGone_keepsTheFolderAndSaysSo() {
+        const QString target = way == "the game's folder" ? gamefolder::path() : home.path();
+        QVERIFY(test::writeFile(target + "/on-drive.cfg", {}));
         QVERIFY(QDir(startFolder_.path()).mkpath("gone"));
-        FolderListBox* folders = form_->Dir1();
-        QVERIFY(folders->setPath(startFolder_.path()));
-        const QString folder = folders->path();
-        folders->setCurrentItem(folders->findItems("gone", Qt::MatchExactly).value(0));
-        QVERIFY(QDir(startFolder_.path()).rmdir("gone"));
-        QTest::keyClick(folders, Qt::Key_Return);
-        QCOMPARE(folders->path(), folder);
-        QCOMPARE(messages_.size(), 1);
-        QVERIFY2(messages_[0].startsWith("Cannot open folder"), qPrintable(messages_[0]));
-    }
-
-    // A drive that is ready shows its root and files; one that is not keeps the folder and puts
-    // the drive list back.
-    void pickingADrive_data() {
-        QTest::addColumn<bool>("ready");
-        QTest::newRow("ready") << true;
-        QTest::newRow("not ready") << false;
-    }
-    void pickingADrive() {
-        QFETCH(bool, ready);
-        QTemporaryDir drive;
-        QVERIFY(test::writeFile(drive.filePath("on-drive.cfg"), {}));
-        const QString root = ready ? drive.path() : "/no-such-drive";
+        QVERIFY(form_->Dir1()->setPath(startFolder_.path()));
         const QString folder = form_->Dir1()->path();
-        form_->Drive1()->setDrives({QDir::rootPath(), root});
-        const int row = form_->Drive1()->findData(root);
-        form_->Drive1()->setCurrentIndex(row);
-        Q_EMIT form_->Drive1()->activated(row);
-        QCOMPARE(form_->Dir1()->path(), ready ? QDir(root).canonicalPath() : folder);
-        QCOMPARE(form_->File1()->itemName(0) == "on-drive.cfg", ready);
-        if (!ready) {
-            QCOMPARE(form_->Drive1()->drive(), QDir::rootPath());
+        if (way == "the game's folder") {
+            showAgain();
+            QTest::mouseClick(gameFolder, Qt::LeftButton);
+        } else if (way == "a folder gone") {
+            FolderListBox* folders = form_->Dir1();
+            folders->setCurrentItem(folders->findItems("gone", Qt::MatchExactly).value(0));
+            QVERIFY(QDir(startFolder_.path()).rmdir("gone"));
+            QTest::keyClick(folders, Qt::Key_Return);
+        } else {
+            const QString root = way == "a drive" ? home.path() : "/no-such-drive";
+            form_->Drive1()->setDrives({QDir::rootPath(), root});
+            const int row = form_->Drive1()->findData(root);
+            form_->Drive1()->setCurrentIndex(row);
+            Q_EMIT form_->Drive1()->activated(row);
         }
-        QCOMPARE(messages_.size(), ready ? 0 : 1);
+        qputenv("HOME", oldHome);
+        const bool moved = way == "the game's folder" || way == "a drive";
+        QCOMPARE(form_->Dir1()->path(), moved ? QDir(target).canonicalPath() : folder);
+        QCOMPARE(form_->File1()->itemName(0) == "on-drive.cfg", moved);
+        QVERIFY(way != "a drive not ready" || form_->Drive1()->drive() == QDir::rootPath());
+        QCOMPARE(messages_.size(), moved ? 0 : 1);
+        QVERIFY(moved ||
+                messages_[0].startsWith(way.endsWith("gone") ? "Cannot open folder" : "Drive "));
     }
 };
 
