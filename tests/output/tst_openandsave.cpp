@@ -83,14 +83,11 @@ private Q_SLOTS:
         for (const QString& set : sets) {
             loadGameSetBytes(gameSet(set), set, tables, tree);
         }
-        for (int i = 0; i < tables.Bindings.Count(); ++i) {
-            tables.Bindings[i].Value = QStringList{"MOUSE1", "Visor"}[i];
-        }
-        for (int i = 0; i < tables.Switches.Count(); ++i) {
-            tables.Switches[i].State = QString::number(i % 2);
-        }
-        for (int i = 0; i < tables.Selections.Count(); ++i) {
-            tables.Selections[i].Choice = "2 - Low";
+        if (!sets.isEmpty()) {  // a value of each kind, and a Switch turned off
+            tables.Bindings[0].Value = "MOUSE1";
+            tables.Bindings[1].Value = "Visor";
+            tables.Switches[0].State = "0";
+            tables.Selections[0].Choice = "2 - Low";
         }
         const QByteArray first = writeConfigScript({sets, typed, comments}, tables);
         QByteArray script = first;
@@ -105,22 +102,16 @@ private Q_SLOTS:
     void pathsAsTyped_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("opened");
-        QTest::addColumn<QString>("saved");  // as the name in the folder /games
-        QTest::newRow("a name") << "a.cfg"
-                                << "a.cfg"
-                                << "/games/a.cfg";
-        QTest::newRow("a full path") << "/q3/a.cfg"
-                                     << "/q3/a.cfg"
-                                     << "/q3/a.cfg";
-        QTest::newRow("blanks and quotes") << " \"/q3/a b.cfg\"\n"
-                                           << "/q3/a b.cfg"
-                                           << "";
-        QTest::newRow("one pair of single quotes") << "''a''"
-                                                   << "'a'"
-                                                   << "";
-        QTest::newRow("a quote on one side stays") << "\"a.cfg"
-                                                   << "\"a.cfg"
-                                                   << "";
+        QTest::addColumn<QString>("saved");  // as the name in the folder /games; empty: not checked
+        const auto row = [](const char* title, const char* typed, const char* opened,
+                            const char* saved) {
+            QTest::newRow(title) << QString(typed) << QString(opened) << QString(saved);
+        };
+        row("a name", "a.cfg", "a.cfg", "/games/a.cfg");
+        row("a full path", "/q3/a.cfg", "/q3/a.cfg", "/q3/a.cfg");
+        row("blanks and quotes", " \"/q3/a b.cfg\"\n", "/q3/a b.cfg", "");
+        row("one pair of single quotes", "''a''", "'a'", "");
+        row("a quote on one side stays", "\"a.cfg", "\"a.cfg", "");
     }
     void pathsAsTyped() {
         QFETCH(QString, typed);
