@@ -25,15 +25,11 @@ namespace {
 
 enum Kind { kSelection, kBinding, kSwitch };
 
-// The boxes (Section, Name, Command, Comment) and the "Add" and "Edit" buttons of each frame.
-struct Frame {
-    const char* boxes[4];
-    const char* add;
-    const char* edit;
-};
-const Frame kFrames[] = {{{"Text1", "Text2", "Text3", "Text4"}, "Command2", "Command3"},
-                         {{"Text10", "Text9", "Text8", "Text7"}, "Command5", "Command4"},
-                         {{"Text6", "Text11", "Text12", "Text13"}, "Command6", "Command7"}};
+// Each frame's boxes (Section, Name, Command, Comment), then its "Add" and "Edit" buttons.
+const char* const kFrames[][6] = {{"Text1", "Text2", "Text3", "Text4", "Command2", "Command3"},
+                                  {"Text10", "Text9", "Text8", "Text7", "Command5", "Command4"},
+                                  {"Text6", "Text11", "Text12", "Text13", "Command6", "Command7"}};
+enum Button { kAdd = 4, kEdit = 5 };
 
 // Appends an entry with a value and its node, as loading a game set and then editing it does.
 void loadEntry(int kind, const QString& name, const QString& comment) {
@@ -65,13 +61,13 @@ private:
     }
     void typeInto(int kind, const QStringList& texts) {
         for (int i = 0; i < 4; ++i) {
-            box(kFrames[kind].boxes[i])->setText(texts[i]);
+            box(kFrames[kind][i])->setText(texts[i]);
         }
     }
     QStringList frameTexts(int kind) {
         QStringList texts;
-        for (const char* name : kFrames[kind].boxes) {
-            texts << box(name)->text();
+        for (int i = 0; i < 4; ++i) {
+            texts << box(kFrames[kind][i])->text();
         }
         return texts;
     }
@@ -104,66 +100,15 @@ private Q_SLOTS:
         QVERIFY(QDir(config("")).removeRecursively());
     }
 
-    // A node clicked in the editor fills the frame of its entry's kind (a Selection's also the
-    // option list), whatever was typed there, and no other box; the window is not brought up.
-    void clickedEntry_fillsOnlyTheFrameOfItsKind() {
-        const QString names[] = {"Crosshair", "Fire", "Light"};
-        for (const int kind : {kSelection, kBinding, kSwitch}) {
-            loadEntry(kind, names[kind], names[kind] + " help");
-        }
-        form_->hide();
-        TreeView* tree = Form3::instance()->TreeView1();
-        tree->expandAll();
-        for (const int kind : {kSelection, kBinding, kSwitch}) {
-            for (QLineEdit* edit : form_->findChildren<QLineEdit*>()) {
-                edit->setText("typed");
-            }
-            combo1()->clear();
-            combo1()->addItem("typed");
-            const QRect node = tree->nodeRect(tree->nodes().firstNodeWithText(names[kind]));
-            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, node.center());
-            const QStringList shown{"S", names[kind], "cmd *x", names[kind] + " help"};
-            for (const int other : {kSelection, kBinding, kSwitch}) {
-                QCOMPARE(frameTexts(other), other == kind ? shown : QStringList(4, "typed"));
-            }
-            QCOMPARE(box("Text5")->text() + box("Text14")->text(), QString("typedtyped"));
-            QCOMPARE(combo1()->count(), kind == kSelection ? 2 : 1);
-        }
-        QVERIFY(!form_->isVisible());
-    }
-
-    // "Add" appends an entry of the frame's texts and the option list as it stands (an empty
-    // option too), with no value, and its node, and tells the views; the boxes keep their texts.
-    void add_appendsAnEntryWithItsNodeAndNoValue_data() {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("Selection") << int(kSelection);
-        QTest::newRow("Binding") << int(kBinding);
-        QTest::newRow("Switch") << int(kSwitch);
-    }
-    void add_appendsAnEntryWithItsNodeAndNoValue() {
-        QFETCH(int, kind);
-        QSignalSpy entriesChanged(ModelEvents::instance(), &ModelEvents::entriesChanged);
-        typeInto(kind, {"New", "N", "n *x", "help"});
-        for (const char* option : {"a", ""}) {
-            box("Text5")->setText(option);
-            press("Command1");
-        }
-        press(kFrames[kind].add);
-        press(kFrames[kind].add);
-        const QString entry = kind == kSelection ? "New|N|n *x|help|a;|" : "New|N|n *x|help|";
-        QCOMPARE(entries(), QStringList(2, entry));
-        QCOMPARE(test::treeShape(Form3::instance()->TreeView1()->nodes()),
-                 QString("1:New/1(2:N/3,3:N/3)"));
-        QCOMPARE(frameTexts(kind), (QStringList{"New", "N", "n *x", "help"}));
-        QVERIFY(messages_.isEmpty());
-        QTRY_VERIFY(!entriesChanged.isEmpty());
-    }
-
     // "Edit" goes by the Name box: every entry of its own kind with that name takes the boxes'
     // texts (a Selection the cleared list) and keeps its value; other names, other kinds and the
     // tree stay as they were. An index of the Commands built before the edit, and the editor's
-    // preview, follow the new Command.
-    void edit_rewritesEverySameNamedEntryOfItsKindOnly_data() {
+    // preview, follow the new Command. "Add" then appends an entry of the frame's texts and the
+    // option list as it stands (an empty option too), with no value, and its node, and tells the
+    // views; the boxes keep their texts. A node clicked in the editor fills the frame of its
+    // entry's kind (a Selection's also the option list), whatever was typed there, and no other
+    // box; the window is not brought up.
+    void editAddAndClick_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QList<int>>("rewritten");
@@ -172,10 +117,11 @@ private Q_SLOTS:
         QTest::newRow("Switches") << int(kSwitch) << "X" << QList<int>{4};
         QTest::newRow("an unknown name") << int(kSelection) << "x" << QList<int>{};
     }
-    void edit_rewritesEverySameNamedEntryOfItsKindOnly() {
+    void editAddAndClick() {
         QFETCH(int, kind);
         QFETCH(QString, name);
         QFETCH(QList<int>, rewritten);
+        TreeView* tree = Form3::instance()->TreeView1();
         // Selections X, Y and X, then a Binding X and a Switch X.
         for (const int entryKind : {kSelection, kSelection, kSelection, kBinding, kSwitch}) {
             loadEntry(entryKind, entries().size() == 1 ? "Y" : "X", {});
@@ -186,23 +132,57 @@ private Q_SLOTS:
                 QString(kind == kSelection ? "T|X|new *x|edited||" : "T|X|new *x|edited|") +
                 expected[i].section(u'|', -1);
         }
-        const QString treeBefore = test::treeShape(Form3::instance()->TreeView1()->nodes());
+        const QString treeBefore = test::treeShape(tree->nodes());
         TemplateMatcher matcher(programTables());
         QVERIFY(matcher.firstFit("cmd 1"));
         typeInto(kind, {"T", name, "new *x", "edited"});
         box("Text5")->setText("old");
         press("Command1");
         press("Command9");
-        press(kFrames[kind].edit);
+        press(kFrames[kind][kEdit]);
         QCOMPARE(entries(), expected);
         QCOMPARE(matcher.firstFit("new 1").has_value(), !rewritten.isEmpty());
-        QCOMPARE(test::treeShape(Form3::instance()->TreeView1()->nodes()), treeBefore);
+        QCOMPARE(test::treeShape(tree->nodes()), treeBefore);
         const auto* preview = Form3::instance()->findChild<QPlainTextEdit*>("txtPreview");
         QTRY_COMPARE(preview->toPlainText().contains("new "), !rewritten.isEmpty());
+
+        QSignalSpy entriesChanged(ModelEvents::instance(), &ModelEvents::entriesChanged);
+        for (const char* option : {"a", ""}) {
+            box("Text5")->setText(option);
+            press("Command1");
+        }
+        press(kFrames[kind][kAdd]);
+        press(kFrames[kind][kAdd]);
+        const QString added = "T|" + name + "|new *x|edited|" + (kind == kSelection ? "a;|" : "");
+        expected.insert(3 + kind, 2, added);  // after the entries of its own kind
+        QCOMPARE(entries(), expected);
+        QCOMPARE(test::treeShape(tree->nodes()),
+                 treeBefore + " 7:T/1(8:" + name + "/3,9:" + name + "/3)");
+        QCOMPARE(frameTexts(kind), (QStringList{"T", name, "new *x", "edited"}));
+        QVERIFY(messages_.isEmpty());
+        QTRY_VERIFY(!entriesChanged.isEmpty());
+
+        loadEntry(kind, "Own", "help");
+        for (QLineEdit* edit : form_->findChildren<QLineEdit*>()) {
+            edit->setText("typed");
+        }
+        combo1()->clear();
+        combo1()->addItem("typed");
+        form_->hide();
+        tree->expandAll();
+        const QRect node = tree->nodeRect(tree->nodes().firstNodeWithText("Own"));
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, node.center());
+        for (const int other : {kSelection, kBinding, kSwitch}) {
+            QCOMPARE(frameTexts(other), (other == kind ? QStringList{"S", "Own", "cmd *x", "help"}
+                                                       : QStringList(4, "typed")));
+        }
+        QCOMPARE(box("Text5")->text() + box("Text14")->text(), QString("typedtyped"));
+        QCOMPARE(combo1()->count(), kind == kSelection ? 2 : 1);
+        QVERIFY(!form_->isVisible());
     }
 
-    // A Selection stores the first 21 options of a longer list, on Add and on Edit, and the user
-    // is told how many were left out; a full table takes no entry and no node, and says so.
+    // A Selection stores the first 21 options of a longer list, on Add and on Edit, and the user is
+    // told how many were left out; a full table takes no entry and no node, and says so.
     void whatIsNotStored_isTold() {
         loadEntry(kSelection, "X", "a");
         for (int i = 1; i <= 23; ++i) {
