@@ -2,7 +2,6 @@
 // game's own engine: the cvars must end the same, and so must the keys' bindings, which a
 // dedicated server does not keep and a small model of bind, unbind and unbindall follows instead.
 #include <QDir>
-#include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,7 +9,6 @@
 #include "console/GameReading.h"
 #include "editor/Form3.h"
 #include "files/ProgramFolder.h"
-#include "files/TextFile.h"
 #include "gamesets/Form2.h"
 #include "menu/ExistingConfig.h"
 #include "model/GameSetLoader.h"
