@@ -11,22 +11,19 @@ namespace scriptloom::test {
 // template index must agree with.
 inline std::optional<TemplateMatch> firstFitByScan(const GameSetTables& tables,
                                                    const QString& line) {
-    for (int i = 0; i < tables.Bindings.Count(); ++i) {
-        if (auto value = valueFittingTemplate(line, tables.Bindings[i].Command, true)) {
-            return TemplateMatch{EntryKind::Binding, i, *value};
+    std::optional<TemplateMatch> fit;
+    const auto scan = [&](EntryKind kind, const auto& table) {
+        for (int i = 0; i < table.Count() && !fit; ++i) {
+            if (auto value =
+                    valueFittingTemplate(line, table[i].Command, kind == EntryKind::Binding)) {
+                fit = TemplateMatch{kind, i, *value};
+            }
         }
-    }
-    for (int i = 0; i < tables.Switches.Count(); ++i) {
-        if (auto value = valueFittingTemplate(line, tables.Switches[i].Command, false)) {
-            return TemplateMatch{EntryKind::Switch, i, *value};
-        }
-    }
-    for (int i = 0; i < tables.Selections.Count(); ++i) {
-        if (auto value = valueFittingTemplate(line, tables.Selections[i].Command, false)) {
-            return TemplateMatch{EntryKind::Selection, i, *value};
-        }
-    }
-    return std::nullopt;
+    };
+    scan(EntryKind::Binding, tables.Bindings);
+    scan(EntryKind::Switch, tables.Switches);
+    scan(EntryKind::Selection, tables.Selections);
+    return fit;
 }
 
 }  // namespace scriptloom::test
