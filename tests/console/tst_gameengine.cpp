@@ -79,6 +79,9 @@ QList<EngineCase> engineCases() {
             QString(1024 - command.indexOf(u"*x"), u'a') + "set injected 1 //");
         add("1024-byte line | " + command, command, QString(1026 - command.size(), u'a'));
     }
+    // A ";" with no blank around it: the save dialog's quick judgement must not take it for a plain
+    // word.
+    add("; between words | " + kBare, kBare, "x;injected");
     // A quote left open takes in the template's own second command, so the count of commands
     // stays the same though one was injected.
     add("quote takes in the next command", kQuoted + "; set after 1", "x\"; set injected 1 ");
@@ -157,8 +160,7 @@ private Q_SLOTS:
         const console::WrittenValue judged = console::judgeWrittenValue(c.command, c.value);
         const QString said = console::writtenValueWarning(judged);
         QCOMPARE(console::writtenValueWarns(c.command, c.value), judged.warns());
-        const QByteArray& before = c.storedBefore;
-        const QByteArray meant = before + textfile::encode(c.value);
+        const QByteArray meant = c.storedBefore + textfile::encode(c.value);
         const bool readAsTyped =
             c.value.isEmpty() ? !stored : stored == meant && textfile::canEncode(c.value);
 
@@ -176,7 +178,7 @@ private Q_SLOTS:
             // The reading shown is what the engine stores where the value should be.
             const QByteArray shown = textfile::encode(judged.readAs);
             const QByteArray got = stored.value_or("");
-            QVERIFY2(got == shown || got == before + shown,
+            QVERIFY2(got == shown || got == c.storedBefore + shown,
                      qPrintable(said + " / engine: " + textfile::decode(got)));
         }
         const bool clean = !lineInjected && !keyInjected && readAsTyped;
