@@ -45,14 +45,11 @@ private Q_SLOTS:
             "a;b c");
         row("odd quotes keep the ;, a quoted word runs to the end", "bind F1 \"say a;b",
             "bind|F1|say a;b", "say a;b");
-        row("a line end inside quotes still ends the command", "name \"a\nb\"", "name|a\nb|", "a");
         row("// ends the words; for ioquake3 also the ; after it", "a 1 //b;c\nd", "a|1\nd", "1",
             "a|1\nc\nd");
         row("ioquake3 ends a command after */", "seta x a/*b*/c", "seta|x|a\nc", "a", "seta|x|a|c");
         row("ioquake3 runs /* across ; and line ends", "a /* ;\n */ b;c", "a\nb\nc", "",
             "a\n*/|b\nc");
-        row("a bare cvar stores the words after its name", "sensitivity\t2  -", "sensitivity|2|-",
-            "2 -");
         row("a NUL ends the script", QByteArray("a 1\0\nb 2", 8), "a|1", "1");
         row("after 1023 bytes one is dropped and the rest runs",
             "seta x \"" + a1015 + "a" + "set y 1\"", "seta|x|" + a1015 + "\nset|y|1|", a1015);
