@@ -48,8 +48,8 @@ Binds bindsAfter(const QByteArray& script, console::Cutting cutting) {
         const QByteArray name = words.value(0).toByteArray().toLower();
         if (name == "unbindall") {
             binds.clear();
-        } else if (name == "unbind" && words.size() > 1) {
-            binds.remove(words[1].toByteArray().toLower());
+        } else if (name == "unbind") {
+            binds.remove(words.value(1).toByteArray().toLower());
         } else if (name == "bind" && words.size() > 2) {
             binds[words[1].toByteArray().toLower()] = asRun(console::joinWords(words, 2), cutting);
         }
@@ -168,18 +168,16 @@ private:
         const GameSetTables& tables = programTables();
         QVERIFY(test::entryValues(tables).size() >= 10);
         for (int i = 0; i < tables.Selections.Count(); ++i) {
-            const SelectionEntry& entry = tables.Selections[i];
-            QVERIFY2(entry.Choice.isEmpty() || isListedOption(entry, entry.Choice),
-                     qPrintable(entry.Name));
+            const SelectionEntry& e = tables.Selections[i];
+            QVERIFY2(e.Choice.isEmpty() || isListedOption(e, e.Choice), qPrintable(e.Name));
         }
         for (int i = 0; i < tables.Switches.Count(); ++i) {
             QVERIFY(QStringList({"", "0", "1"}).contains(tables.Switches[i].State));
         }
         for (int i = 0; i < tables.Bindings.Count(); ++i) {
-            const BindingEntry& entry = tables.Bindings[i];
-            QVERIFY2(entry.Value.isEmpty() || !commandBindsKey(entry.Command) ||
-                         isGameKeyName(entry.Value),
-                     qPrintable(entry.Name));
+            const BindingEntry& e = tables.Bindings[i];
+            QVERIFY2(e.Value.isEmpty() || !commandBindsKey(e.Command) || isGameKeyName(e.Value),
+                     qPrintable(e.Name));
         }
         QCOMPARE(writeConfigScript({sets, Form6::instance()->text(), true}, tables), original);
     }
