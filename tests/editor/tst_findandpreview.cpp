@@ -4,25 +4,19 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTextBlock>
 #include <array>
 
-#include "editor/Form3.h"
 #include "files/ProgramFolder.h"
 #include "files/TextFile.h"
 #include "gamesets/Form7.h"
 #include "menu/ExistingConfig.h"
-#include "model/GameSetTables.h"
 #include "output/Form5.h"
 #include "output/Form6.h"
 #include "support/EditorSupport.h"
-#include "support/TestSupport.h"
 #include "ui/CheckBox.h"
 #include "ui/FileListBox.h"
 #include "ui/FolderListBox.h"
-#include "ui/ProgramControl.h"
-#include "ui/TreeView.h"
 
 using namespace scriptloom;
 

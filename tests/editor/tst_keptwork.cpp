@@ -3,21 +3,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 
-#include "editor/Form3.h"
 #include "files/ProgramFolder.h"
 #include "gamesets/Form2.h"
 #include "gamesets/Form4.h"
 #include "gamesets/Form7.h"
 #include "menu/ExistingConfig.h"
 #include "menu/Form1.h"
-#include "model/GameSetTables.h"
 #include "output/Form6.h"
 #include "support/EditorSupport.h"
-#include "support/TestSupport.h"
 #include "ui/FileListBox.h"
-#include "ui/ProgramControl.h"
 
 using namespace scriptloom;
 

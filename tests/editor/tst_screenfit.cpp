@@ -4,12 +4,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include "files/ProgramFolder.h"
 #include "support/EditorSupport.h"
-#include "support/TestSupport.h"
-#include "ui/ProgramControl.h"
 
 using namespace scriptloom;
 

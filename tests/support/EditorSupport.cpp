@@ -2,14 +2,10 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
 
 #include "files/ProgramFolder.h"
 #include "gamesets/Form2.h"
-#include "model/GameSetTables.h"
-#include "support/TestSupport.h"
 #include "ui/FileListBox.h"
-#include "ui/TreeView.h"
 
 namespace scriptloom::test {
 
@@ -24,11 +20,6 @@ bool openEditorOn(const QStringList& sets) {
     return QTest::qWaitForWindowExposed(Form3::instance());
 }
 
-void clickNode(TreeView& tree, int number) {
-    tree.expandAll();
-    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.nodeRect(number).center());
-}
-
 int EditorFixture::node(const QString& text, int nth) {
     const NodeTree& nodes = tree()->nodes();
     for (int number = 1; number <= nodes.count(); ++number) {
@@ -41,7 +32,8 @@ int EditorFixture::node(const QString& text, int nth) {
 
 bool EditorFixture::clickNode(const QString& text, int nth) {
     const int number = node(text, nth);
-    test::clickNode(*tree(), number);
+    tree()->expandAll();
+    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, tree()->nodeRect(number).center());
     return number != 0 && tree()->selectedNode() == number;
 }
 
