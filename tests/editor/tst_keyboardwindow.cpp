@@ -1,18 +1,14 @@
 #include <QMenu>
 #include <QSignalSpy>
-#include <QTest>
 
 #include "editor/KeyboardPicture.h"
 #include "editor/KeyboardWindow.h"
-#include "model/GameSetTables.h"
 #include "model/KeyNames.h"
 #include "model/KeyboardLayout.h"
 #include "model/TreeAdder.h"
 #include "output/Form6.h"
 #include "support/EditorSupport.h"
-#include "support/TestSupport.h"
 #include "ui/ModelEvents.h"
-#include "ui/TreeView.h"
 
 using namespace scriptloom;
 
@@ -34,11 +30,6 @@ bool onPicture(const QString& name) {
     return false;
 }
 
-QString stateName(KeyState state) {
-    const char* names[] = {"free", "bound", "bound by a free line", "clash", "no name"};
-    return QString::fromLatin1(names[static_cast<int>(state)]);
-}
-
 }  // namespace
 
 // The keys window: its layout table, what each key shows as the values and the other commands
@@ -49,8 +40,9 @@ class KeyboardWindowTest : public test::EditorFixture {
 private:
     KeyboardPicture* picture() { return KeyboardWindow::instance()->picKeyboard(); }
     QString shown(const QString& key) {
+        const char* states[] = {"free", "bound", "bound by a free line", "clash", "no name"};
         const KeyShown k = picture()->shownFor(key);
-        return stateName(k.state) + " [" + k.label + "] " + k.tip;
+        return states[static_cast<int>(k.state)] + (" [" + k.label + "] " + k.tip);
     }
 
 private Q_SLOTS:
@@ -65,39 +57,35 @@ private Q_SLOTS:
     void cleanup() { discardAllWindows(); }
 
     // Every key of a US keyboard that can be bound by pressing it has its place, keypad keys with
-    // Num Lock on and off.
-    void layout_holdsEveryPressableKey() {
+    // Num Lock on and off; every named key is one the game binds, and the keys lie apart inside
+    // the picture.
+    void layout_placesEveryPressableKeyApart() {
         QList<std::pair<int, bool>> keys;
-        for (const char c : QByteArray("`1234567890-=QWERTYUIOP[]\\ASDFGHJKL;'ZXCVBNM,./")) {
+        for (const char c : QByteArray("`1234567890-=QWERTYUIOP[]\\ASDFGHJKL;'ZXCVBNM,./ ")) {
             keys.append({c, false});
         }
         for (int key = Qt::Key_Escape; key <= Qt::Key_F12; ++key) {
             keys.append({key, false});
         }
-        keys.append({Qt::Key_Space, false});
+        for (int key = Qt::Key_0; key <= Qt::Key_9; ++key) {
+            keys.append({key, true});
+        }
         for (const int key :
-             {Qt::Key_0,        Qt::Key_1,       Qt::Key_2,        Qt::Key_3,     Qt::Key_4,
-              Qt::Key_5,        Qt::Key_6,       Qt::Key_7,        Qt::Key_8,     Qt::Key_9,
-              Qt::Key_Period,   Qt::Key_Slash,   Qt::Key_Asterisk, Qt::Key_Minus, Qt::Key_Plus,
-              Qt::Key_Enter,    Qt::Key_NumLock, Qt::Key_Insert,   Qt::Key_End,   Qt::Key_Down,
-              Qt::Key_PageDown, Qt::Key_Left,    Qt::Key_Clear,    Qt::Key_Right, Qt::Key_Home,
-              Qt::Key_Up,       Qt::Key_PageUp,  Qt::Key_Delete}) {
+             {Qt::Key_Period, Qt::Key_Slash, Qt::Key_Asterisk, Qt::Key_Minus, Qt::Key_Plus,
+              Qt::Key_Enter, Qt::Key_NumLock, Qt::Key_Insert, Qt::Key_End, Qt::Key_Down,
+              Qt::Key_PageDown, Qt::Key_Left, Qt::Key_Clear, Qt::Key_Right, Qt::Key_Home,
+              Qt::Key_Up, Qt::Key_PageUp, Qt::Key_Delete}) {
             keys.append({key, true});
         }
         for (const auto& [key, keypad] : keys) {
             const PressedKey pressed = pressedKeyName(key, keypad);
-            if (pressed.outcome == PressedKey::Outcome::Named) {
-                QVERIFY2(onPicture(pressed.name), qPrintable(pressed.name));
-            }
+            QVERIFY2(pressed.outcome != PressedKey::Outcome::Named || onPicture(pressed.name),
+                     qPrintable(pressed.name));
         }
         for (const char* mouse :
              {"MOUSE1", "MOUSE2", "MOUSE3", "MOUSE4", "MOUSE5", "MWHEELUP", "MWHEELDOWN"}) {
             QVERIFY2(onPicture(mouse), mouse);
         }
-    }
-
-    // Every named key is one the game binds, and the keys lie apart inside the picture.
-    void layout_namesGameKeysAndKeepsKeysApart() {
         const std::vector<KeyPlace>& places = keyboardLayout();
         for (std::size_t i = 0; i < places.size(); ++i) {
             const KeyPlace& place = places[i];
@@ -116,46 +104,35 @@ private Q_SLOTS:
         QTest::addColumn<QString>("otherCommands");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("shown");
+        const auto row = [](const char* name, const QStringList& bindings, const char* other,
+                            const char* key, const char* shown) {
+            QTest::newRow(name) << bindings << QString(other) << QString(key) << QString(shown);
+        };
         const QString fire = R"(S|Fire|bind *x "+attack"|)";
-        QTest::newRow("free") << QStringList{} << ""
-                              << "w"
-                              << "free [] w: free";
-        QTest::newRow("bound, any letter case and blanks") << QStringList{fire + " mouse1 "} << ""
-                                                           << "MOUSE1"
-                                                           << "bound [Fire] MOUSE1\nFire (S)";
-        QTest::newRow("one Name in two sections is no clash")
-            << QStringList{fire + "MOUSE1", R"(T|Fire|bind *x "+attack"|MOUSE1)"} << ""
-            << "MOUSE1"
-            << "bound [Fire] MOUSE1\nFire (S)\nFire (T)";
-        QTest::newRow("clash") << QStringList{fire + "MOUSE1", R"(S|Zoom|bind *x "+zoom"|Mouse1)"}
-                               << ""
-                               << "MOUSE1"
-                               << "clash [Fire, Zoom] MOUSE1: bound twice\nFire (S)\nZoom (S)";
-        QTest::newRow("a setting binds no key")
-            << QStringList{R"(S|Player name|seta name "*x"|w)"} << ""
-            << "w"
-            << "free [] w: free";
-        QTest::newRow("free line, the last bind of a key wins")
-            << QStringList{} << "bind f1 \"vote yes\"; BIND F1 vote  no // x\r\nbind F1"
-            << "F1"
-            << "bound by a free line [vote no] F1\nIn the other commands: vote no";
-        QTest::newRow("free line taken away") << QStringList{} << "bind F1 x\r\nunbind f1"
-                                              << "F1"
-                                              << "free [] F1: free";
-        QTest::newRow("an entry's line comes after the free lines")
-            << QStringList{fire + "F1"} << "bind F1 \"vote yes\""
-            << "F1"
-            << "bound [Fire] F1\nFire (S)\nAlso in the other commands, written before it: "
-               "vote yes";
-        QTest::newRow("no name") << QStringList{fire + "PRTSC"} << "bind WIN x"
-                                 << ""
-                                 << "no name [] PRTSC: the game has no name for this key.";
+        row("bound, any letter case and blanks", {fire + " mouse1 "}, "", "MOUSE1",
+            "bound [Fire] MOUSE1\nFire (S)");
+        row("one Name in two sections is no clash",
+            {fire + "MOUSE1", R"(T|Fire|bind *x "+attack"|MOUSE1)"}, "", "MOUSE1",
+            "bound [Fire] MOUSE1\nFire (S)\nFire (T)");
+        row("clash", {fire + "MOUSE1", R"(S|Zoom|bind *x "+zoom"|Mouse1)"}, "", "MOUSE1",
+            "clash [Fire, Zoom] MOUSE1: bound twice\nFire (S)\nZoom (S)");
+        row("a setting binds no key", {R"(S|Player name|seta name "*x"|w)"}, "", "w",
+            "free [] w: free");
+        row("free line, the last bind of a key wins", {},
+            "bind f1 \"vote yes\"; BIND F1 vote  no // x\r\nbind F1", "F1",
+            "bound by a free line [vote no] F1\nIn the other commands: vote no");
+        row("free line taken away", {}, "bind F1 x\r\nunbind f1", "F1", "free [] F1: free");
+        row("an entry's line comes after the free lines", {fire + "F1"}, "bind F1 \"vote yes\"",
+            "F1",
+            "bound [Fire] F1\nFire (S)\nAlso in the other commands, written before it: "
+            "vote yes");
+        row("no name", {fire + "PRTSC"}, "bind WIN x", "",
+            "no name [] PRTSC: the game has no name for this key.");
     }
     void keyShows() {
         QFETCH(QStringList, bindings);
         QFETCH(QString, otherCommands);
         QFETCH(QString, key);
-        QFETCH(QString, shown);
         for (const QString& binding : bindings) {
             addBinding(binding);
         }
@@ -165,7 +142,7 @@ private Q_SLOTS:
         QSignalSpy notice(ModelEvents::instance(), &ModelEvents::scriptOptionsChanged);
         Form6::instance()->setText(otherCommands);
         QVERIFY(notice.wait());
-        QCOMPARE(this->shown(key), shown);
+        QTEST(shown(key), "shown");
     }
 
     // A click binds the key to the key Binding on the panel, one step of the history; with
@@ -173,27 +150,25 @@ private Q_SLOTS:
     // each entry bound to the key. Undo takes back what the click stored.
     void click_data() {
         QTest::addColumn<QString>("shownEntry");
-        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<bool>("menu");
         QTest::addColumn<QString>("valuesAfter");
         QTest::addColumn<QString>("selectedAfter");
         QTest::addColumn<QString>("mouse2After");
-        QTest::newRow("bind to the key Binding shown")
-            << "Move back" << Qt::LeftButton << "Zoom=MOUSE2 Move back=MOUSE2 Player name=me"
-            << "Move back"
-            << "clash [Zoom, Move back]";
-        QTest::newRow("a setting shown: select the entry on the key")
-            << "Player name" << Qt::LeftButton << "Zoom=MOUSE2 Move back=s Player name=me"
-            << "Zoom"
-            << "bound [Zoom]";
-        QTest::newRow("clear from the menu")
-            << "Player name" << Qt::RightButton << "Move back=s Player name=me"
-            << "Zoom"
-            << "free []";
+        const auto row = [](const char* name, const char* entry, bool menu, const char* after,
+                            const char* selected, const char* mouse2) {
+            QTest::newRow(name) << QString(entry) << menu << QString(after) << QString(selected)
+                                << QString(mouse2);
+        };
+        row("bind to the key Binding shown", "Move back", false,
+            "Zoom=MOUSE2 Move back=MOUSE2 Player name=me", "Move back", "clash [Zoom, Move back]");
+        row("a setting shown: select the entry on the key", "Player name", false,
+            "Zoom=MOUSE2 Move back=s Player name=me", "Zoom", "bound [Zoom]");
+        row("clear from the menu", "Player name", true, "Move back=s Player name=me", "Zoom",
+            "free []");
     }
     void click() {
         QFETCH(QString, shownEntry);
-        QFETCH(Qt::MouseButton, button);
-        QFETCH(QString, valuesAfter);
+        QFETCH(bool, menu);
         QFETCH(QString, selectedAfter);
         QFETCH(QString, mouse2After);
         addBinding(R"(Weapons|Zoom|bind *x "+zoom"|MOUSE2)");
@@ -205,20 +180,20 @@ private Q_SLOTS:
         const QString before = values();
 
         const QPoint mouse2 = picture()->keyRect("MOUSE2").center().toPoint();
-        if (button == Qt::LeftButton) {
-            QTest::mouseClick(picture(), button, {}, mouse2);
+        if (!menu) {
+            QTest::mouseClick(picture(), Qt::LeftButton, {}, mouse2);
         } else {
             QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, mouse2,
                                         picture()->mapToGlobal(mouse2));
             QApplication::sendEvent(picture(), &menuEvent);
-            auto* menu = KeyboardWindow::instance()->findChild<QMenu*>();
-            QVERIFY(menu);
-            QCOMPARE(menu->actions().size(), 1);
-            QCOMPARE(menu->actions().first()->text(), "Clear Zoom");
-            menu->actions().first()->trigger();
-            menu->close();
+            auto* popup = KeyboardWindow::instance()->findChild<QMenu*>();
+            QVERIFY(popup);
+            QCOMPARE(popup->actions().size(), 1);
+            QCOMPARE(popup->actions().first()->text(), "Clear Zoom");
+            popup->actions().first()->trigger();
+            popup->close();
         }
-        QCOMPARE(values(), valuesAfter);
+        QTEST(values(), "valuesAfter");
         QCOMPARE(tree()->selectedText(), selectedAfter);
         // The section of an entry that the tree moves to opens.
         QCOMPARE(tree()->nodeRect(tree()->selectedNode()).isEmpty(), selectedAfter == shownEntry);
