@@ -288,12 +288,12 @@ private Q_SLOTS:
         QVERIFY(clickNode("Fire"));
         QTest::keyClicks(text1(), "x");
         QCOMPARE(values(), "Fire=x Fire=x Run=1 Run=1 FOV=110 FOV=110");
+        QTest::mouseClick(control<QPushButton>("cmdClearBinding"), Qt::LeftButton);
+        QVERIFY(clickNode("FOV"));
+        QTest::mouseClick(control<QPushButton>("cmdClearSelection"), Qt::LeftButton);
+        QVERIFY(clickNode("Run"));
         tree()->setFocus();
         QTest::keyClick(tree(), Qt::Key_Delete);
-        QVERIFY(clickNode("FOV"));
-        QTest::keyClick(tree(), Qt::Key_Delete);
-        QVERIFY(clickNode("Run"));
-        QTest::mouseClick(control<QPushButton>("cmdClearSwitch"), Qt::LeftButton);
         QCOMPARE(values(), "");
         QCOMPARE(check1()->value(), CheckBox::kGreyed);
         QTest::mouseClick(check1(), Qt::LeftButton);
