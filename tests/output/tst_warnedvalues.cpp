@@ -1,5 +1,6 @@
 #include <QTest>
 
+#include "console/WrittenValueWarning.h"
 #include "model/GameSetTables.h"
 #include "output/WarnedValues.h"
 
@@ -31,6 +32,39 @@ private Q_SLOTS:
                  QString::fromUtf8("5 values run extra commands or will not reach the game as "
                                    "typed: A, B, C, D, …"));
         QCOMPARE(warnedValuesNotice({}), QString());
+    }
+    // The words under a value box: what the game reads instead, shown with its control
+    // characters visible and cut when long; a key that runs more; the characters written as "?".
+    void warningWords_sayWhatTheGameDoes_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("said");
+        const QString quoted = "seta cg_fov \"*x\"";
+        const QString bare = "seta cg_fov *x";
+        QTest::newRow("as typed") << quoted << "90"
+                                  << "";
+        QTest::newRow("lone quote") << quoted << "2\"2"
+                                    << "The game will read this value as: `2 2 `";
+        QTest::newRow("ends early") << bare << "1;quit"
+                                    << "This value ends the command early: the game will read the "
+                                       "rest as another command.";
+        QTest::newRow("long reading") << bare << "a  " + QString(70, u'b')
+                                      << "The game will read this value as: `a " +
+                                             QString(58, u'b') + QString::fromUtf8("…`");
+        QTest::newRow("key runs more") << "bind F1 \"*x\""
+                                       << "+attack;quit"
+                                       << "When the key is pressed, the game will run more than "
+                                          "one command.";
+        QTest::newRow("unwritable") << quoted << QString::fromUtf8("Привет")
+                                    << QString::fromUtf8(
+                                           "Characters the script cannot hold are "
+                                           "written as ?: П, р, и, в, е, …");
+    }
+    void warningWords_sayWhatTheGameDoes() {
+        QFETCH(QString, command);
+        QFETCH(QString, value);
+        QFETCH(QString, said);
+        QCOMPARE(console::writtenValueWarning(command, value), said);
     }
 };
 
