@@ -130,7 +130,9 @@ private Q_SLOTS:
         QString problem;
         QVERIFY2(test::runEngine(home.path(), {"+exec", "run.cfg"}, output, problem),
                  qPrintable(problem));
-        qInfo().noquote() << "Engine:" << output.split('\n').value(1).trimmed();
+        qInfo().noquote() << QStringLiteral("Engine: %1 (%2)")
+                                 .arg(test::engineBinary(),
+                                      QString(output.split('\n').value(1).trimmed()));
         QVERIFY2(output.contains("@@end"), output.right(2000).constData());
         for (const QByteArray& part : output.split('@')) {
             listed_.insert(part.left(part.indexOf('\n')).trimmed(), test::listedCvars(part, "\n"));

@@ -8,9 +8,13 @@
 
 namespace scriptloom::test {
 
+QString engineBinary() {
+    return qEnvironmentVariable("SCRIPTLOOM_ENGINE", "/usr/lib/ioquake3/ioq3ded");
+}
+
 bool runEngine(const QString& home, const QStringList& commands, QByteArray& output,
                QString& problem) {
-    const QString engine = qEnvironmentVariable("SCRIPTLOOM_ENGINE", "/usr/lib/ioquake3/ioq3ded");
+    const QString engine = engineBinary();
     if (!QFileInfo(engine).isExecutable()) {
         problem = QStringLiteral(
                       "No game engine at %1: install the package ioquake3-server "

@@ -7,8 +7,11 @@
 
 namespace scriptloom::test {
 
-// Runs the game's own engine, Debian's ioquake3-server (/usr/lib/ioquake3/ioq3ded, or the binary
-// SCRIPTLOOM_ENGINE names), as a dedicated server without network or game data: its game folder
+// The game's own engine: Debian's ioquake3-server (/usr/lib/ioquake3/ioq3ded), or the binary
+// SCRIPTLOOM_ENGINE names.
+QString engineBinary();
+
+// Runs the engine as a dedicated server without network or game data: its game folder
 // is `home`/check, which gets a default.cfg, and `commands` are console commands given on its
 // command line, such as {"+exec", "run.cfg"}. Gives the engine's output, or false and the reason
 // when it is missing or does not finish within 30 s.
