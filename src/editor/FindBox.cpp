@@ -28,6 +28,10 @@ FindBox::FindBox(QLineEdit* box, QLabel* noMatch, TreeView* tree, QWidget* windo
     });
 }
 
+void FindBox::clear() {
+    box_->clear();
+}
+
 // An empty box shows the whole tree again.
 void FindBox::apply() {
     const QString wanted = box_->text().toCaseFolded();

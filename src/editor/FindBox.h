@@ -25,6 +25,9 @@ public:
     // Makes sure the node is on show, emptying the box when the find hides it.
     void reveal(int node);
 
+    // Empties the box, so that the whole tree shows.
+    void clear();
+
 Q_SIGNALS:
     // The first match was selected from the box; the editor shows its entry.
     void matchChosen();

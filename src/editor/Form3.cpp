@@ -79,6 +79,8 @@ void Form3::startNewConfig() {
     }
     editingAids_->clearHistory();
     importBar_->close();
+    // A find typed for the previous config would hide most of the new one's tree.
+    findBox_->clear();
     ModelEvents::notifyEntries();
     clearLoadProblems();
 }

@@ -137,6 +137,9 @@ private Q_SLOTS:
         QCOMPARE(control<QLabel>("Label3")->text(), QString("Again"));  // the first "Jump" loaded
         control<QLineEdit>("Text1")->setText("SPACE");
         QCOMPARE(test::entryValues(programTables()), QStringList(3, "Jump=SPACE"));
+        // A new config starts with the find box empty.
+        Form3::instance()->startNewConfig();
+        QCOMPARE(find()->text(), QString());
     }
 
     // The marks of an entry and of its section follow each way a value or an entry changes;
