@@ -204,7 +204,9 @@ private Q_SLOTS:
         QVERIFY(!shownText("lblBreakoutSelection").isEmpty());
         combo1()->setEditText("2 - High; quit");
         QVERIFY(shownText("lblBreakoutSelection").isEmpty());
-        combo1()->setEditText("100");
+        combo1()->clearEditText();
+        combo1()->setFocus();  // a list completes typing only in the box that has the focus
+        QTest::keyClicks(combo1()->lineEdit(), "11");  // as typed, not completed to "110"
         QCOMPARE(shownText("lblHintSelection"), "Not one of the listed values: written as typed.");
         combo1()->setEditText("110 ");
         QVERIFY(!shownText("lblHintSelection").isEmpty());
