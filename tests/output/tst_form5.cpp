@@ -182,11 +182,11 @@ private Q_SLOTS:
     // The ways to another folder: the game's folder, offered only once it exists; a drive, which
     // shows its root; a folder in the list. The file list follows. A drive that is not ready, or a
     // folder gone by the time it is opened, keeps the folder shown, and the drive list on its
-    // drive, and says so.
+    // drive, and says so; a game's folder gone by the time it is pressed also greys its button.
     void goingToAnotherFolder_data() {
         QTest::addColumn<QString>("way");
-        for (const char* way :
-             {"the game's folder", "a drive", "a drive not ready", "a folder gone"}) {
+        for (const char* way : {"the game's folder", "the game's folder gone", "a drive",
+                                "a drive not ready", "a folder gone"}) {
             QTest::newRow(way) << QString(way);
         }
     }
@@ -198,13 +198,15 @@ private Q_SLOTS:
         auto* gameFolder = form_->findChild<QPushButton*>("cmdGameFolder");
         showAgain();
         QVERIFY(!gameFolder->isEnabled());
-        const QString target = way == "the game's folder" ? gamefolder::path() : home.path();
+        const bool toGame = way.startsWith("the game's folder");
+        const QString target = toGame ? gamefolder::path() : home.path();
         QVERIFY(test::writeFile(target + "/on-drive.cfg", {}));
         QVERIFY(QDir(startFolder_.path()).mkpath("gone"));
         QVERIFY(form_->Dir1()->setPath(startFolder_.path()));
         const QString folder = form_->Dir1()->path();
-        if (way == "the game's folder") {
+        if (toGame) {
             showAgain();
+            QVERIFY(way == "the game's folder" || QDir(target).removeRecursively());
             QTest::mouseClick(gameFolder, Qt::LeftButton);
         } else if (way == "a folder gone") {
             FolderListBox* folders = form_->Dir1();
@@ -223,6 +225,7 @@ private Q_SLOTS:
         QCOMPARE(form_->Dir1()->path(), moved ? QDir(target).canonicalPath() : folder);
         QCOMPARE(form_->File1()->itemName(0) == "on-drive.cfg", moved);
         QVERIFY(way != "a drive not ready" || form_->Drive1()->drive() == QDir::rootPath());
+        QCOMPARE(gameFolder->isEnabled(), way == "the game's folder");
         QCOMPARE(messages_.size(), moved ? 0 : 1);
         QVERIFY(moved ||
                 messages_[0].startsWith(way.endsWith("gone") ? "Cannot open folder" : "Drive "));
