@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -58,9 +59,10 @@ private:
     void moveTo(QPoint at) { QTest::mouseMove(surface(), at); }
     void release() { QTest::mouseRelease(surface(), Qt::LeftButton, {}, itemPoint(0)); }
 
-    // One step of a run: keys ("Down", "Alt+X"); "point:N", "press:N" or "click:N" to move the
-    // pointer onto item N (-1: away from every item) and press or click there; "release"; or
-    // "lit:N" to check that the menu draws item N, and only it, highlighted (-1: none).
+    // One step of a run: keys ("Down", "Alt+X"), or "early:" and a key, given before the menu
+    // runs; "point:N", "press:N" or "click:N" to move the pointer onto item N (-1: away from
+    // every item) and press or click there; "release"; or "lit:N" to check that the menu draws
+    // item N, and only it, highlighted (-1: none).
     void step(const QString& what) {
         const int item = what.section(':', 1).toInt();
         const QPoint at =
@@ -312,10 +314,16 @@ private Q_SLOTS:
             "ended");
         row("keys move on from the pointer's item, which then goes dark",
             {"point:1", "lit:1", "Down", "lit:2", "Down", "lit:0", "Enter"}, "picker ended");
+        row("a key before the menu runs lights an item but chooses none",
+            {"early:Alt+X", "early:Enter", "early:Down", "lit:0", "Enter"}, "picker ended");
     }
     void keysDriveTheMenu() {
         QFETCH(QStringList, steps);
         menuState() = MenuState();
+        for (const QString& early : steps.filter(QRegularExpression("^early:"))) {
+            step(early.mid(6));
+            steps.removeOne(early);
+        }
         runMenu(steps);
         QStringList happened(asked_.size(), "asked");
         if (Form2::exists() && Form2::instance()->isVisible()) {
