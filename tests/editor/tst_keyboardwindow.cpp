@@ -1,5 +1,6 @@
 #include <QMenu>
 #include <QSignalSpy>
+#include <algorithm>
 
 #include "editor/KeyboardPicture.h"
 #include "editor/KeyboardWindow.h"
@@ -22,12 +23,9 @@ void addBinding(const QString& fields) {
 }
 
 bool onPicture(const QString& name) {
-    for (const KeyPlace& place : keyboardLayout()) {
-        if (place.name.compare(name, Qt::CaseInsensitive) == 0) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(keyboardLayout(), [&name](const KeyPlace& place) {
+        return place.name.compare(name, Qt::CaseInsensitive) == 0;
+    });
 }
 
 }  // namespace
@@ -60,22 +58,16 @@ private Q_SLOTS:
     // Num Lock on and off; every named key is one the game binds, and the keys lie apart inside
     // the picture.
     void layout_placesEveryPressableKeyApart() {
-        QList<std::pair<int, bool>> keys;
+        QList<std::pair<int, bool>> keys;  // the key and whether the keypad sent it
         for (const char c : QByteArray("`1234567890-=QWERTYUIOP[]\\ASDFGHJKL;'ZXCVBNM,./ ")) {
             keys.append({c, false});
         }
+        for (const char c : QByteArray("0123456789./*-+")) {
+            keys.append({c, true});
+        }
+        // From the keypad too: Enter, Num Lock and, with Num Lock off, the moving keys.
         for (int key = Qt::Key_Escape; key <= Qt::Key_F12; ++key) {
-            keys.append({key, false});
-        }
-        for (int key = Qt::Key_0; key <= Qt::Key_9; ++key) {
-            keys.append({key, true});
-        }
-        for (const int key :
-             {Qt::Key_Period, Qt::Key_Slash, Qt::Key_Asterisk, Qt::Key_Minus, Qt::Key_Plus,
-              Qt::Key_Enter, Qt::Key_NumLock, Qt::Key_Insert, Qt::Key_End, Qt::Key_Down,
-              Qt::Key_PageDown, Qt::Key_Left, Qt::Key_Clear, Qt::Key_Right, Qt::Key_Home,
-              Qt::Key_Up, Qt::Key_PageUp, Qt::Key_Delete}) {
-            keys.append({key, true});
+            keys << std::pair(key, false) << std::pair(key, true);
         }
         for (const auto& [key, keypad] : keys) {
             const PressedKey pressed = pressedKeyName(key, keypad);
