@@ -46,21 +46,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("otherCommands");
         QTest::addColumn<QStringList>("inUse");
         QTest::addColumn<QString>("status");
-        QTest::newRow("closing the free commands window keeps its text")
-            << "close"
-            << "echo kept" << QStringList{"a.set"} << "";
-        QTest::newRow("a new config starts with no other commands")
-            << "new"
-            << "" << QStringList{"a.set"} << "";
-        QTest::newRow("a set written during this config can be added")
-            << "add"
-            << "echo kept" << QStringList{"a.set", "c.set"} << "";
-        QTest::newRow("a set the script names but the folder lacks is kept and told")
-            << "open"
-            << "//LOAD gone.set\r\nbind K +zoom\r\n"
-            << QStringList{"a.set"}
-            << "gone.set, named by the script, is not in the game set folder; its lines stay in "
-               "other commands.";
+        const auto row = [](const char* title, const char* road, const char* other,
+                            const QStringList& inUse, const char* status = "") {
+            QTest::newRow(title) << QString(road) << QString(other) << inUse << QString(status);
+        };
+        row("closing the free commands window keeps its text", "close", "echo kept", {"a.set"});
+        row("a new config starts with no other commands", "new", "", {"a.set"});
+        row("a set written during this config can be added", "add", "echo kept",
+            {"a.set", "c.set"});
+        row("a set the script names but the folder lacks is kept and told", "open",
+            "//LOAD gone.set\r\nbind K +zoom\r\n", {"a.set"},
+            "gone.set, named by the script, is not in the game set folder; its lines stay in "
+            "other commands.");
     }
     void roads_keepThePlayersWork() {
         QFETCH(QString, road);
@@ -99,21 +96,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("press");
         QTest::addColumn<QString>("lines");  // the lines under the frames, once pressed
-        QTest::newRow("a new name, saved")
-            << "mine.set"
-            << "Command8"
-            << "Saves all 1 entry now loaded as one game set.|Replaces the existing mine.set (kept "
-               "as mine.set.bak).|Saved mine.set: 1 entry.";
-        QTest::newRow("an existing set's name is told before saving")
-            << "a.set"
-            << ""
-            << "Saves all 1 entry now loaded as one game set.|Replaces the "
-               "existing a.set (kept as a.set.bak).|";
-        QTest::newRow("an entry without *x is added and told")
-            << "name.set"
-            << "Command5"
-            << "Saves all 2 entries now loaded as one game set.||This "
-               "command has no *x: the value will not be written into it.";
+        const auto row = [](const char* title, const char* name, const char* press,
+                            const char* lines) {
+            QTest::newRow(title) << QString(name) << QString(press) << QString(lines);
+        };
+        row("a new name, saved", "mine.set", "Command8",
+            "Saves all 1 entry now loaded as one game set.|Replaces the existing mine.set (kept as "
+            "mine.set.bak).|Saved mine.set: 1 entry.");
+        row("an existing set's name is told before saving", "a.set", "",
+            "Saves all 1 entry now loaded as one game set.|Replaces the existing a.set (kept as "
+            "a.set.bak).|");
+        row("an entry without *x is added and told", "name.set", "Command5",
+            "Saves all 2 entries now loaded as one game set.||This command has no *x: the value "
+            "will not be written into it.");
     }
     void gameSetEditor_saysWhatItDoes() {
         QFETCH(QString, name);
@@ -149,7 +144,7 @@ private Q_SLOTS:
         QVERIFY(test::openEditorOn({"a.set"}));
         QWidget* window = dialog == "Form2"   ? static_cast<QWidget*>(Form2::instance())
                           : dialog == "Form7" ? static_cast<QWidget*>(Form7::instance())
-                                              : static_cast<QWidget*>(Form4::instance());
+                                              : Form4::instance();
         showModeless(window);
         auto* box = window->findChild<QLineEdit*>();
         if (box != nullptr) {
