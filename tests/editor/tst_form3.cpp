@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include "files/ProgramFolder.h"
 #include "gamesets/Form7.h"
@@ -65,15 +66,13 @@ private:
 
     // The panel on screen, its help text and the value it shows: "Switch: help = 1".
     QString shownPanel() {
-        const QString shown[] = {combo1()->currentText(), QString::number(check1()->value()),
-                                 text1()->text()};
-        const char* panels[][2] = {
-            {"frmSelection", "Label2"}, {"frmSwitch", "Label11"}, {"frmBinding", "Label3"}};
-        for (const int kind : {kSelection, kSwitch, kBinding}) {
-            const auto* frame = control<QGroupBox>(panels[kind][0]);
-            if (frame->isVisible()) {
-                return frame->title() + ": " + control<QLabel>(panels[kind][1])->text() + " = " +
-                       shown[kind];
+        const std::tuple<const char*, const char*, QString> panels[] = {
+            {"frmSelection", "Label2", combo1()->currentText()},
+            {"frmSwitch", "Label11", QString::number(check1()->value())},
+            {"frmBinding", "Label3", text1()->text()}};
+        for (const auto& [frame, help, shown] : panels) {
+            if (const auto* panel = control<QGroupBox>(frame); panel->isVisible()) {
+                return panel->title() + ": " + control<QLabel>(help)->text() + " = " + shown;
             }
         }
         return {};
