@@ -48,12 +48,6 @@ private:
         return rows.join(u' ');
     }
 
-    // Clicks the first node of the Name and types a value into its Binding.
-    void bind(const QString& name, const QString& value) {
-        QVERIFY(clickNode(name));
-        control<QLineEdit>("Text1")->setText(value);
-    }
-
     // The marks of an entry's node and of its section's: "= 110 bold, 1 of 2 set".
     QString marks(const QString& entry) {
         const NodeTree& nodes = tree()->nodes();
@@ -118,14 +112,13 @@ private Q_SLOTS:
     // goes to every entry of its Name.
     void find_filteredNodeShowsAndStoresItsEntry_data() {
         QTest::addColumn<int>("key");  // 0: a click on the third "Jump"
-        QTest::addColumn<int>("nth");
-        QTest::newRow("click") << 0 << 3;
-        QTest::newRow("down") << int(Qt::Key_Down) << 1;
-        QTest::newRow("enter") << int(Qt::Key_Return) << 1;
+        QTest::newRow("click") << 0;
+        QTest::newRow("down") << int(Qt::Key_Down);
+        QTest::newRow("enter") << int(Qt::Key_Return);
     }
     void find_filteredNodeShowsAndStoresItsEntry() {
         QFETCH(int, key);
-        QFETCH(int, nth);
+        const int nth = key == 0 ? 3 : 1;  // the keys go to the first match
         QVERIFY(test::openEditorOn({"mouse.set", "more.set"}));
         QTest::keyClicks(find(), "jump");
         if (key == 0) {
@@ -160,7 +153,8 @@ private Q_SLOTS:
         QVERIFY(clickNode("Invert mouse"));
         control<CheckBox>("Check1")->click();
         QTRY_COMPARE(marks("Invert mouse"), QString("= 1 bold, 2 of 2 set"));
-        bind("Jump", "SPACE");
+        QVERIFY(clickNode("Jump"));
+        control<QLineEdit>("Text1")->setText("SPACE");
         QTRY_COMPARE(marks("Jump"), QString("= SPACE bold, 1 of 1 set"));
         Form7* adder = Form7::instance();
         adder->pointFileListAt(programfolder::configDirectory());
@@ -184,15 +178,15 @@ private Q_SLOTS:
         QVERIFY(test::openEditorOn({"mouse.set"}));
         QVERIFY(clickNode("Sensitivity"));
         control<QComboBox>("Combo1")->setEditText("3");
-        bind("Volume", "5");
+        QVERIFY(clickNode("Volume"));
+        control<QLineEdit>("Text1")->setText("5");
         Form6::instance()->setText("echo hi");
         if (comments >= 0) {
             Form5::instance()->findChild<CheckBox*>("Check1")->setValue(
                 static_cast<std::int16_t>(comments));
         }
-        for (const char* line : {"s_volume 5\r\n", "sensitivity 3\r\n", "echo hi\r\n"}) {
-            QTRY_VERIFY2(previewBytes().contains(line), line);
-        }
+        // Save must write what the preview shows once it has the last change.
+        QTRY_VERIFY(previewBytes().contains("echo hi\r\n"));
         const QByteArray shown = previewBytes();
         QCOMPARE(shown.contains("// Loudness"), comments == CheckBox::kChecked);
         const auto marked = control<QPlainTextEdit>("txtPreview")->extraSelections();
