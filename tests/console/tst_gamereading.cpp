@@ -77,28 +77,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("said");
-        const QString quoted = "seta cg_fov \"*x\"";
-        const QString bare = "seta cg_fov *x";
+        const QString quoted = "seta cg_fov \"*x\"", bare = "seta cg_fov *x";
+        const QString readAs = "The game will read this value as: `%1`";
         const QString early =
             "This value ends the command early: the game will read the rest as another command.";
-        const QString keyRunsMore =
-            "When the key is pressed, the game will run more than one command.";
-        QTest::newRow("as typed") << quoted << "90"
-                                  << "";
-        QTest::newRow("lone quote") << quoted << "2\"2"
-                                    << "The game will read this value as: `2 2 `";
-        QTest::newRow("ends early") << bare << "1;quit" << early;
+        QTest::newRow("lone quote") << quoted << "2\"2" << readAs.arg("2 2 ");
         QTest::newRow("long reading") << bare << "a  " + QString(70, u'b')
-                                      << "The game will read this value as: `a " +
-                                             QString(58, u'b') + QString::fromUtf8("…`");
-        QTest::newRow("key runs more") << "bind F1 \"*x\""
-                                       << "+attack;quit" << keyRunsMore;
+                                      << readAs.arg("a " + QString(58, u'b') + QChar(0x2026));
         // Either engine's reading warns: the original ends a command at a ";" after "//",
         // ioquake3 ends it after "*/", and a bound text is read again on each key press.
         QTest::newRow("original: ; after //") << bare << "90 //x;quit" << early;
         QTest::newRow("ioquake3: after */") << bare << "1/*x*/quit" << early;
-        QTest::newRow("key, original: ; after //") << "bind F1 \"say *x\""
-                                                   << "hi //x;quit" << keyRunsMore;
+        QTest::newRow("key, original: ; after //")
+            << "bind F1 \"say *x\""
+            << "hi //x;quit"
+            << "When the key is pressed, the game will run more than one command.";
         QTest::newRow("unwritable") << quoted << QString::fromUtf8("Привет")
                                     << QString::fromUtf8(
                                            "Characters the script cannot hold are "

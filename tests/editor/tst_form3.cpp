@@ -193,6 +193,7 @@ private Q_SLOTS:
         QTest::keyClick(text1(), Qt::Key_Backspace);
         QTest::keyClicks(text1(), "2");
         QCOMPARE(shownText("lblHintBinding"), "");
+        QTest::keyClicks(text1(), "x");  // an unknown key, whose hint the emptied box must drop
         text1()->clear();
         QCOMPARE(shownText("lblHintBinding"), "");
         QVERIFY(clickNode("Player name"));

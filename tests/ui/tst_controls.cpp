@@ -194,32 +194,24 @@ private Q_SLOTS:
     // Where a window opens, inside the window frame of 4 px borders and a 32 px title bar: centred
     // on its opener, pushed back inside the free area, shrunk to it but not below its minimum,
     // and with the title bar kept on screen when it cannot all fit.
-    void placedWindow_fitsTheFreeArea_data() {
-        QTest::addColumn<QSize>("wanted");
-        QTest::addColumn<QSize>("minimum");
-        QTest::addColumn<QRect>("opener");
-        QTest::addColumn<QRect>("available");
-        QTest::addColumn<QRect>("placed");
-        const QRect screen(0, 0, 1280, 720);
-        QTest::newRow("centred") << QSize(400, 300) << QSize(0, 0) << screen << screen
-                                 << QRect(440, 224, 400, 300);
-        QTest::newRow("back from the right and bottom")
-            << QSize(400, 300) << QSize(0, 0) << QRect(1000, 600, 280, 120) << screen
-            << QRect(876, 416, 400, 300);
-        QTest::newRow("back from the left and top, below a panel")
-            << QSize(400, 300) << QSize(0, 0) << QRect(0, 0, 400, 100) << QRect(0, 40, 1280, 680)
-            << QRect(4, 72, 400, 300);
-        QTest::newRow("shrunk to the free area")
-            << QSize(1800, 1410) << QSize(300, 200) << screen << screen << QRect(4, 32, 1272, 684);
-        QTest::newRow("larger than the screen: its minimum, the title bar on screen")
-            << QSize(1500, 900) << QSize(1400, 800) << screen << screen << QRect(4, 32, 1400, 800);
-    }
     void placedWindow_fitsTheFreeArea() {
-        QFETCH(QSize, wanted);
-        QFETCH(QSize, minimum);
-        QFETCH(QRect, opener);
-        QFETCH(QRect, available);
-        QTEST(placedWindowRect(wanted, minimum, {4, 32, 4, 4}, opener, available), "placed");
+        const QRect screen(0, 0, 1280, 720);
+        const struct {
+            QSize wanted, minimum;
+            QRect opener, available, placed;
+        } rows[] = {
+            // back from the right and bottom; back from the left and top, below a panel
+            {{400, 300}, {0, 0}, {1000, 600, 280, 120}, screen, {876, 416, 400, 300}},
+            {{400, 300}, {0, 0}, {0, 0, 400, 100}, {0, 40, 1280, 680}, {4, 72, 400, 300}},
+            // shrunk to the free area; larger than the screen: its minimum, the title bar on screen
+            {{1800, 1410}, {300, 200}, screen, screen, {4, 32, 1272, 684}},
+            {{1500, 900}, {1400, 800}, screen, screen, {4, 32, 1400, 800}},
+        };
+        for (const auto& row : rows) {
+            QCOMPARE(
+                placedWindowRect(row.wanted, row.minimum, {4, 32, 4, 4}, row.opener, row.available),
+                row.placed);
+        }
     }
 };
 
