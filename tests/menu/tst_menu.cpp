@@ -239,8 +239,8 @@ private Q_SLOTS:
     }
 
     // A script of LF lines, or one that is not text, opens as today (one line) and the status line
-    // says why. One whose line passes 1 MiB, or whose size passes 64 MiB, is refused before it
-    // replaces the open config's values or free lines, and the message names the file.
+    // says why. One whose line passes 1 MiB, or whose size passes 64 MiB, is refused before
+    // anything changes, and the message names the file.
     void unusualScripts_areToldOrRefused_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<qint64>("sparseSize");
@@ -279,6 +279,8 @@ private Q_SLOTS:
         } else {
             QCOMPARE(test::entryValues(programTables()), before);
             QCOMPARE(Form6::instance()->text(), QString::fromUtf8("say\u00A0hi\r\necho two"));
+            QCOMPARE(Form2::instance()->gameSetsInUse(), QStringList({"hud.set", "keys.set"}));
+            QCOMPARE(Form3::instance()->TreeView1()->nodes().count(), 4);
         }
     }
 
